@@ -1,0 +1,236 @@
+#include "app/MainWindow.h"
+
+#include "app/AppSetup.h"
+#include "app/BoxForLines.h"
+#include "app/DialogErros.h"
+#include "app/ScrollAreaWidget.h"
+#include "app/TreeWidgetItemLineInLeftTree.h"
+#include "app/UserDialogs.h"
+#include "conditions/HideConds.h"
+#include "conditions/HideConds_Cont.h"
+#include "document/SymbolTable.h"
+#include "document/XMLWork.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QHeaderView>
+#include <QMenu>
+#include <QMenuBar>
+#include <QSplitter>
+#include <QTreeWidget>
+
+MainWindow* g_MainWindow = nullptr;
+
+namespace {
+const QString kManufacturerSite = QStringLiteral("https://www.orvek.ru/");
+
+TreeWidgetItemLineInLeftTree* findInSubtree(QTreeWidgetItem* root, BoxForLines* box)
+{
+    auto* item = dynamic_cast<TreeWidgetItemLineInLeftTree*>(root);
+    if (!item)
+        return nullptr;
+    if (item->m_Boxes.contains(box))
+        return item;
+    for (int i = 0; i < item->childCount(); ++i) {
+        if (TreeWidgetItemLineInLeftTree* found = findInSubtree(item->child(i), box))
+            return found;
+    }
+    return nullptr;
+}
+} // namespace
+
+MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), m_Version(QStringLiteral("1.0"))
+{
+    initLirResources();
+    setWindowIcon(QIcon(QStringLiteral(":/new/ico`s/LIR-1_32x32.ico")));
+    g_MainWindow = this;
+
+    g_SymbolTable = new SymbolTable;
+    g_HideConds = new HideConds;
+    g_HideConds_Cont = new HideConds_Cont;
+
+    m_ScrollArea = new ScrollAreaWidget(nullptr);
+    m_Tree = new QTreeWidget(nullptr);
+    g_HideConds->m_Tree = m_Tree;
+    g_HideConds_Cont->m_Tree = m_Tree;
+
+    auto* splitter = new QSplitter(Qt::Horizontal);
+    splitter->setOpaqueResize(false);
+    splitter->addWidget(m_Tree);
+    splitter->addWidget(m_ScrollArea);
+
+    m_Tree->header()->hide();
+    m_Tree->setMaximumWidth(450);
+
+    m_XmlWork = new XMLWork(nullptr);
+    m_XmlWork->m_Tree = m_Tree;
+    m_XmlWork->m_ScrollArea = m_ScrollArea;
+
+    connect(m_Tree, SIGNAL(itemClicked(QTreeWidgetItem*, int)), m_ScrollArea,
+            SLOT(slotActivatedBox(QTreeWidgetItem*, int)));
+
+    setCentralWidget(splitter);
+    createMenus();
+    setWindowTitle(QStringLiteral("Редактор настроек ") + m_Version);
+}
+
+MainWindow::~MainWindow()
+{
+    // The document's lines refer to the tree and the registries, so the
+    // screens go first; the objects without a parent follow.
+    delete takeCentralWidget();
+    delete m_XmlWork;
+    qDeleteAll(m_Menus);
+    for (QAction* action : {m_ActOpen, m_ActSaveAs, m_ActPrint, m_ActExit, m_ActAbout, m_ActRead,
+                            m_ActWrite})
+        delete action;
+    delete g_HideConds_Cont;
+    g_HideConds_Cont = nullptr;
+    delete g_HideConds;
+    g_HideConds = nullptr;
+    delete g_SymbolTable;
+    g_SymbolTable = nullptr;
+    if (g_MainWindow == this)
+        g_MainWindow = nullptr;
+}
+
+void MainWindow::createMenus()
+{
+    const auto storedAction = [this](const QString& text, const char* slot) {
+        auto* action = new QAction(text, nullptr);
+        connect(action, SIGNAL(triggered()), this, slot);
+        return action;
+    };
+    m_ActOpen = storedAction(QStringLiteral("Открыть"), SLOT(slotOpenFile()));
+    m_ActSaveAs = storedAction(QStringLiteral("Сохранить как..."), SLOT(slotSaveFile()));
+    m_ActPrint = storedAction(QStringLiteral("Печать"), SLOT(slotPrint()));
+    m_ActExit = storedAction(QStringLiteral("Выход"), SLOT(close()));
+    m_ActAbout = storedAction(QStringLiteral("О программе"), SLOT(slotAboutOrvek()));
+    m_ActRead = storedAction(QStringLiteral("Считать из контроллера"), SLOT(slotLoadFromLir()));
+    m_ActWrite = storedAction(QStringLiteral("Записать в контроллер"), SLOT(slotSaveToLir()));
+
+    auto* fileMenu = new QMenu(QStringLiteral("Файл"));
+    auto* settingsMenu = new QMenu(QStringLiteral("Настройки"));
+    auto* helpMenu = new QMenu(QStringLiteral("Справка"));
+    m_Menus = {fileMenu, settingsMenu, helpMenu};
+    for (QMenu* menu : qAsConst(m_Menus))
+        menuBar()->addMenu(menu);
+
+    fileMenu->addAction(QStringLiteral("Новый ЛИР-1"), this, SLOT(slotNewFile1()));
+    fileMenu->addAction(QStringLiteral("Новый ЛИР-2"), this, SLOT(slotNewFile2()));
+    fileMenu->addAction(m_ActOpen);
+    fileMenu->addAction(m_ActSaveAs);
+    fileMenu->addAction(m_ActPrint);
+    fileMenu->addAction(m_ActExit);
+    settingsMenu->addAction(m_ActRead);
+    settingsMenu->addAction(m_ActWrite);
+    helpMenu->addAction(m_ActAbout);
+
+    slotCanSave(false);
+    m_ActWrite->setEnabled(false);
+}
+
+void MainWindow::slotCanSave(bool can)
+{
+    m_ActSaveAs->setEnabled(can);
+}
+
+void MainWindow::closeEvent(QCloseEvent* event)
+{
+    if (UserDialogs::askYesNo(this, QStringLiteral("Закрытие..."),
+                              QStringLiteral("Закрыть приложение?")))
+        event->accept();
+    else
+        event->ignore();
+}
+
+void MainWindow::slotAboutOrvek()
+{
+    const QString text = QStringLiteral("<a href=\"") + kManufacturerSite +
+                         QStringLiteral("\"><img src=\":/new/logo/LOGO.png\"></a>") +
+                         QStringLiteral("<br>") +
+                         QStringLiteral("<H1 align=\"center\">Редактор настроек ЛИР-1, ЛИР-2</H1>") +
+                         QStringLiteral("Версия: ") + m_Version + QStringLiteral("<br>") +
+                         QStringLiteral("<a href=\"") + kManufacturerSite +
+                         QStringLiteral("\">«Орвек»</a>");
+    UserDialogs::current().message(UserDialogs::Kind::NoIcon, this, QStringLiteral("О программе."),
+                                   text, QMessageBox::Ok);
+}
+
+TreeWidgetItemLineInLeftTree* MainWindow::findTreeWidgetOfBox(BoxForLines* box) const
+{
+    const int topLevelCount = m_Tree->topLevelItemCount();
+    for (int i = 0; i < topLevelCount; ++i) {
+        if (TreeWidgetItemLineInLeftTree* found = findInSubtree(m_Tree->topLevelItem(i), box))
+            return found;
+    }
+    return nullptr;
+}
+
+void MainWindow::addErrorField(const QString& group, const QString& field)
+{
+    // A new entry goes in front of those already held under its key.
+    if (!m_ErrorFields.contains(group, field))
+        m_ErrorFields.insert(group, field);
+}
+
+void MainWindow::removeErrorField(const QString& group, const QString& field)
+{
+    m_ErrorFields.remove(group, field);
+}
+
+bool MainWindow::reportErrorFields()
+{
+    if (m_ErrorFields.isEmpty())
+        return false;
+    QString text = QStringLiteral("<H3>Исправить cледующий поля:<BR>");
+    for (auto it = m_ErrorFields.cbegin(); it != m_ErrorFields.cend(); ++it)
+        text += it.key() + QStringLiteral(" :: ") + it.value() + QStringLiteral("<BR>");
+    text += QStringLiteral("</H3>");
+    new DialogErros(QStringLiteral("Для сохранения или печати"), text, nullptr);
+    return true;
+}
+
+void MainWindow::slotNewFile1() {}
+
+void MainWindow::slotNewFile2() {}
+
+void MainWindow::slotOpenFile() {}
+
+void MainWindow::slotSaveFile() {}
+
+void MainWindow::slotPrint() {}
+
+void MainWindow::slotLoadFromLir() {}
+
+void MainWindow::slotSaveToLir() {}
+
+QSerialPortInfo MainWindow::choosePort(QWidget* parent, bool& cancelled)
+{
+    Q_UNUSED(parent);
+    cancelled = true;
+    return QSerialPortInfo();
+}
+
+void MainWindow::readFromPort(QIODevice& port, QByteArray& buffer, qint64& received, qint64 count,
+                              bool& failed, int timeoutMs)
+{
+    Q_UNUSED(port);
+    Q_UNUSED(buffer);
+    Q_UNUSED(received);
+    Q_UNUSED(count);
+    Q_UNUSED(timeoutMs);
+    failed = true;
+}
+
+void MainWindow::appendTreeRows(QString& html)
+{
+    Q_UNUSED(html);
+}
+
+void MainWindow::goingTree(QTreeWidgetItem* qtwi, QString& html, QString con)
+{
+    Q_UNUSED(qtwi);
+    Q_UNUSED(html);
+    Q_UNUSED(con);
+}

@@ -1,0 +1,78 @@
+#pragma once
+
+#include <QMainWindow>
+#include <QMultiMap>
+#include <QSerialPortInfo>
+#include <QString>
+
+class BoxForLines;
+class QAction;
+class QIODevice;
+class QTreeWidget;
+class QTreeWidgetItem;
+class ScrollAreaWidget;
+class TreeWidgetItemLineInLeftTree;
+class XMLWork;
+
+// The one main window: menus, navigation tree, group view, the registry of
+// invalid fields, and every command of the program.
+class MainWindow : public QMainWindow
+{
+    Q_OBJECT
+public:
+    explicit MainWindow(QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    // The item whose boxes hold `box`, searched depth first, or none.
+    TreeWidgetItemLineInLeftTree* findTreeWidgetOfBox(BoxForLines* box) const;
+
+    void addErrorField(const QString& group, const QString& field);
+    void removeErrorField(const QString& group, const QString& field);
+    // Shows the list of fields to correct and returns true when there are any.
+    bool reportErrorFields();
+
+    // The report walk over the navigation tree.
+    void appendTreeRows(QString& html);
+    void goingTree(QTreeWidgetItem* qtwi, QString& html, QString con);
+
+    quint8 m_FormatVerMaj = 255;
+    XMLWork* m_XmlWork = nullptr;
+    QTreeWidget* m_Tree = nullptr;
+    ScrollAreaWidget* m_ScrollArea = nullptr;
+    QAction* m_ActOpen = nullptr;
+    QAction* m_ActSaveAs = nullptr;
+    QAction* m_ActPrint = nullptr;
+    QAction* m_ActExit = nullptr;
+    QAction* m_ActAbout = nullptr;
+    QAction* m_ActRead = nullptr;
+    QAction* m_ActWrite = nullptr;
+    QMultiMap<QString, QString> m_ErrorFields;
+    QString m_Version;
+    QString m_ModelName;
+
+public slots:
+    virtual void slotNewFile1();
+    virtual void slotNewFile2();
+    virtual void slotOpenFile();
+    virtual void slotSaveFile();
+    virtual void slotPrint();
+    virtual void slotCanSave(bool can = true);
+    virtual void slotAboutOrvek();
+    virtual void slotLoadFromLir();
+    virtual void slotSaveToLir();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    virtual void createMenus();
+    // The serial port for a controller command; `cancelled` is set when the
+    // user cancels the choice.
+    virtual QSerialPortInfo choosePort(QWidget* parent, bool& cancelled);
+    // The receive step of the controller link.
+    virtual void readFromPort(QIODevice& port, QByteArray& buffer, qint64& received, qint64 count,
+                              bool& failed, int timeoutMs);
+
+private:
+    QList<QMenu*> m_Menus;
+};
+
+extern MainWindow* g_MainWindow;

@@ -1,0 +1,19 @@
+#pragma once
+
+#include "app/UserDialogs.h"
+
+// The real dialogs of the widget library.
+class QtUserDialogs : public UserDialogs
+{
+public:
+    QMessageBox::StandardButton message(Kind kind, QWidget* parent, const QString& title,
+                                        const QString& text,
+                                        QMessageBox::StandardButtons buttons) override;
+    QString openFileName(QWidget* parent, const QString& caption, const QString& dir,
+                         const QString& filter) override;
+    QString saveFileName(QWidget* parent, const QString& caption, const QString& dir,
+                         const QString& filter) override;
+    QString chooseItem(QWidget* parent, const QString& title, const QString& label,
+                       const QStringList& items, int current, bool* ok) override;
+    bool acceptPrintDialog(QPrinter* printer, QWidget* parent) override;
+};

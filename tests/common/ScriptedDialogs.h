@@ -1,0 +1,69 @@
+#pragma once
+
+#include "app/UserDialogs.h"
+
+#include <QList>
+#include <QQueue>
+#include <QVariant>
+
+// Installed for the life of a test: records every dialog the program shows
+// and answers from a script. Boxes with only an OK button need no answer.
+// A dialog that needs an answer and has none is recorded as unexpected and
+// fails the running test at once (answered with the cancelling choice), so a
+// test never waits for a person.
+class ScriptedDialogs : public UserDialogs
+{
+public:
+    struct Shown
+    {
+        QString kind; // "about", "noicon", "information", "warning", "critical",
+                      // "open", "save", "item", "print"
+        QString title;
+        QString text;
+        QWidget* parent = nullptr;
+        QStringList items;  // item choice: the entries; file dialogs: the filter
+        QString directory;  // file dialogs: the start directory
+        bool answered = true;
+    };
+
+    ScriptedDialogs();
+    ~ScriptedDialogs() override;
+
+    // Answers, consumed in order by the dialogs that need one.
+    void answerButton(QMessageBox::StandardButton button);
+    void answerYes() { answerButton(QMessageBox::Yes); }
+    void answerNo() { answerButton(QMessageBox::No); }
+    void answerFileName(const QString& name); // empty name = cancel
+    void answerItem(const QString& item);     // the chosen entry
+    void answerItemCancel();
+    void answerPrintDialog(bool accept);
+
+    const QList<Shown>& shown() const { return m_Shown; }
+    QStringList titles() const;
+    int unexpectedCount() const;
+    int pendingAnswers() const { return m_Answers.size(); }
+    void clear();
+
+    QMessageBox::StandardButton message(Kind kind, QWidget* parent, const QString& title,
+                                        const QString& text,
+                                        QMessageBox::StandardButtons buttons) override;
+    QString openFileName(QWidget* parent, const QString& caption, const QString& dir,
+                         const QString& filter) override;
+    QString saveFileName(QWidget* parent, const QString& caption, const QString& dir,
+                         const QString& filter) override;
+    QString chooseItem(QWidget* parent, const QString& title, const QString& label,
+                       const QStringList& items, int current, bool* ok) override;
+    bool acceptPrintDialog(QPrinter* printer, QWidget* parent) override;
+
+private:
+    struct Answer
+    {
+        QString kind; // "button", "file", "item", "print"
+        QVariant value;
+    };
+    bool takeAnswer(const QString& kind, QVariant& value, Shown& shown);
+
+    QList<Shown> m_Shown;
+    QQueue<Answer> m_Answers;
+    UserDialogs* m_Previous;
+};
