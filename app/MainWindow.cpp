@@ -10,6 +10,9 @@
 #include "conditions/HideConds_Cont.h"
 #include "document/SymbolTable.h"
 #include "document/XMLWork.h"
+#include "link/ControllerMenuCommands.h"
+#include "link/PortChooser.h"
+#include "link/ReceiveStep.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -201,26 +204,25 @@ void MainWindow::slotSaveFile() {}
 
 void MainWindow::slotPrint() {}
 
-void MainWindow::slotLoadFromLir() {}
+void MainWindow::slotLoadFromLir()
+{
+    ControllerMenuCommands(*this).loadFromLir();
+}
 
-void MainWindow::slotSaveToLir() {}
+void MainWindow::slotSaveToLir()
+{
+    ControllerMenuCommands(*this).saveToLir();
+}
 
 QSerialPortInfo MainWindow::choosePort(QWidget* parent, bool& cancelled)
 {
-    Q_UNUSED(parent);
-    cancelled = true;
-    return QSerialPortInfo();
+    return PortChooser::choose(parent, cancelled);
 }
 
 void MainWindow::readFromPort(QIODevice& port, QByteArray& buffer, qint64& received, qint64 count,
                               bool& failed, int timeoutMs)
 {
-    Q_UNUSED(port);
-    Q_UNUSED(buffer);
-    Q_UNUSED(received);
-    Q_UNUSED(count);
-    Q_UNUSED(timeoutMs);
-    failed = true;
+    ReceiveStep().receive(port, buffer, received, count, failed, timeoutMs);
 }
 
 void MainWindow::appendTreeRows(QString& html)

@@ -72,6 +72,7 @@ protected:
                               bool& failed, int timeoutMs);
 
 private:
+    friend class ControllerMenuCommands; // runs the controller commands with choosePort
     QList<QMenu*> m_Menus;
 };
 

@@ -1,0 +1,112 @@
+#include "link/ControllerCommands.h"
+
+#include "app/UserDialogs.h"
+#include "link/ControllerLink.h"
+#include "link/LinkFrame.h"
+#include "link/LinkMessages.h"
+#include "link/SerialPorts.h"
+
+#include <QSerialPort>
+
+ControllerCommands::ControllerCommands(TransferObserver* observer) : m_Observer(observer) {}
+
+ControllerCommands::Result ControllerCommands::readVersion(const QSerialPortInfo& portInfo,
+                                                           quint16& version)
+{
+    QSerialPort port;
+    return openPort(port, portInfo) ? readVersion(port, version) : Result::PortNotOpened;
+}
+
+ControllerCommands::Result ControllerCommands::readDocument(const QSerialPortInfo& portInfo,
+                                                            QByteArray& text)
+{
+    QSerialPort port;
+    return openPort(port, portInfo) ? readDocument(port, text) : Result::PortNotOpened;
+}
+
+ControllerCommands::Result ControllerCommands::writeDocument(const QSerialPortInfo& portInfo,
+                                                             const QByteArray& text,
+                                                             quint8 formatVerMaj)
+{
+    QSerialPort port;
+    return openPort(port, portInfo) ? writeDocument(port, text, formatVerMaj)
+                                    : Result::PortNotOpened;
+}
+
+ControllerCommands::Result ControllerCommands::readVersion(QIODevice& port, quint16& version)
+{
+    ControllerLink link(port, m_Observer);
+    return versionExchange(link, version);
+}
+
+ControllerCommands::Result ControllerCommands::readDocument(QIODevice& port, QByteArray& text)
+{
+    ControllerLink link(port, m_Observer);
+    quint16 version = 0;
+    const Result versionResult = versionExchange(link, version);
+    if (versionResult != Result::Done)
+        return versionResult;
+    QByteArray reply;
+    if (!link.exchange(cmdReadSettings, QByteArray(), reply))
+        return linkFailure(link);
+    const QByteArray received = documentText(ControllerLink::payloadOf(reply));
+    if (received.isEmpty()) {
+        LinkMessages::show(LinkMessages::noDocumentFromController());
+        return Result::NoDocument;
+    }
+    text = received;
+    return Result::Done;
+}
+
+ControllerCommands::Result
+ControllerCommands::writeDocument(QIODevice& port, const QByteArray& text, quint8 formatVerMaj)
+{
+    ControllerLink link(port, m_Observer);
+    quint16 version = 0;
+    const Result versionResult = versionExchange(link, version);
+    if (versionResult != Result::Done)
+        return versionResult;
+    if (version != quint16(formatVerMaj)) {
+        LinkMessages::show(LinkMessages::versionMismatch());
+        return Result::VersionMismatch;
+    }
+    QByteArray reply;
+    if (!link.exchange(cmdWriteSettings, text + QByteArray(1, '\0'), reply))
+        return linkFailure(link);
+    return Result::Done;
+}
+
+bool ControllerCommands::openPort(QSerialPort& port, const QSerialPortInfo& portInfo)
+{
+    if (SerialPorts::open(port, portInfo))
+        return true;
+    UserDialogs::about(nullptr, openFailureTitle(), SerialPorts::displayName(portInfo));
+    return false;
+}
+
+QString ControllerCommands::openFailureTitle()
+{
+    return QStringLiteral("Ошибка Открытия порта");
+}
+
+ControllerCommands::Result ControllerCommands::versionExchange(ControllerLink& link,
+                                                               quint16& version)
+{
+    QByteArray reply;
+    if (!link.exchange(cmdGetVersion, QByteArray(), reply))
+        return linkFailure(link);
+    version = ControllerLink::versionOf(reply);
+    return Result::Done;
+}
+
+ControllerCommands::Result ControllerCommands::linkFailure(const ControllerLink& link) const
+{
+    return link.wasCancelled() ? Result::Cancelled : Result::LinkFailed;
+}
+
+QByteArray ControllerCommands::documentText(const QByteArray& payload)
+{
+    // The controller closes the text with a zero byte. A payload without it
+    // is handed over whole rather than losing its last character.
+    return payload.endsWith('\0') ? payload.left(payload.size() - 1) : payload;
+}

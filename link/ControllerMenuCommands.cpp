@@ -1,0 +1,99 @@
+#include "link/ControllerMenuCommands.h"
+
+#include "app/MainWindow.h"
+#include "app/UserDialogs.h"
+#include "document/XMLWork.h"
+#include "link/ControllerCommands.h"
+#include "link/TransferProgressDialog.h"
+
+#include <QAction>
+#include <QDomDocument>
+#include <QSerialPortInfo>
+
+ControllerMenuCommands::ControllerMenuCommands(MainWindow& window) : m_Window(window) {}
+
+void ControllerMenuCommands::loadFromLir()
+{
+    if (m_Window.m_ActSaveAs->isEnabled() &&
+        !UserDialogs::askYesNo(&m_Window, QStringLiteral("Загрузка из..."),
+                               QStringLiteral("Текущий файл не сохранён,\n продолжить?")))
+        return;
+    QSerialPortInfo portInfo;
+    if (!choosePort(portInfo))
+        return;
+    QByteArray text;
+    ControllerCommands::Result result;
+    {
+        TransferProgressDialog progress(readTitle(), &m_Window);
+        result = ControllerCommands(&progress).readDocument(portInfo, text);
+    }
+    if (result == ControllerCommands::Result::Done)
+        takeLoadedDocument(text);
+}
+
+void ControllerMenuCommands::saveToLir()
+{
+    if (m_Window.reportErrorFields())
+        return;
+    // Checked before any port is touched: a missing or empty document is
+    // never sent, and the document itself is left alone.
+    const QByteArray text = documentToWrite();
+    if (text.isEmpty()) {
+        UserDialogs::about(&m_Window, writeTitle(), noDocumentToWriteText());
+        return;
+    }
+    QSerialPortInfo portInfo;
+    if (!choosePort(portInfo))
+        return;
+    ControllerCommands::Result result;
+    {
+        TransferProgressDialog progress(writeTitle(), &m_Window);
+        result =
+            ControllerCommands(&progress).writeDocument(portInfo, text, m_Window.m_FormatVerMaj);
+    }
+    if (result == ControllerCommands::Result::Done)
+        UserDialogs::about(&m_Window, writeTitle(), QStringLiteral("Удачно записаны настройки."));
+}
+
+QString ControllerMenuCommands::readTitle()
+{
+    return QStringLiteral("Считать из контроллера");
+}
+
+QString ControllerMenuCommands::writeTitle()
+{
+    return QStringLiteral("Записать в контроллер");
+}
+
+QString ControllerMenuCommands::noDocumentToWriteText()
+{
+    return QStringLiteral("Нет документа настроек для записи в контроллер.");
+}
+
+bool ControllerMenuCommands::choosePort(QSerialPortInfo& portInfo)
+{
+    bool cancelled = true;
+    portInfo = m_Window.choosePort(&m_Window, cancelled);
+    return !cancelled;
+}
+
+void ControllerMenuCommands::takeLoadedDocument(const QByteArray& text)
+{
+    m_Window.m_XmlWork->slotRenderXMLAndCreatGUI(text);
+    m_Window.slotCanSave(true);
+    m_Window.m_ActWrite->setEnabled(true);
+    if (m_Window.m_FormatVerMaj == 1)
+        m_Window.m_ModelName = QStringLiteral("ЛИР-1");
+    else if (m_Window.m_FormatVerMaj == 2)
+        m_Window.m_ModelName = QStringLiteral("ЛИР-2");
+}
+
+QByteArray ControllerMenuCommands::documentToWrite() const
+{
+    const QDomDocument* document = m_Window.m_XmlWork->m_Document;
+    if (!document || document->documentElement().isNull())
+        return QByteArray();
+    QByteArray bytes;
+    m_Window.m_XmlWork->slotSaveDomDocumentToBytes(bytes);
+    return bytes;
+}

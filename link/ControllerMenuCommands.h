@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+class MainWindow;
+class QSerialPortInfo;
+
+// The menu commands "Считать из контроллера" and "Записать в контроллер" of
+// the main window.
+class ControllerMenuCommands
+{
+public:
+    explicit ControllerMenuCommands(MainWindow& window);
+
+    void loadFromLir();
+    void saveToLir();
+
+    static QString readTitle();
+    static QString writeTitle();
+    static QString noDocumentToWriteText();
+
+private:
+    bool choosePort(QSerialPortInfo& portInfo);
+    void takeLoadedDocument(const QByteArray& text);
+    // The serialised current document, or nothing when there is none.
+    QByteArray documentToWrite() const;
+
+    MainWindow& m_Window;
+};

@@ -1,0 +1,28 @@
+#include "link/LinkMessages.h"
+
+#include "app/UserDialogs.h"
+
+QString LinkMessages::title()
+{
+    return QStringLiteral("Ошибка...");
+}
+
+QString LinkMessages::linkFailure()
+{
+    return QStringLiteral("Ошибка связи с устройством");
+}
+
+QString LinkMessages::versionMismatch()
+{
+    return QStringLiteral("Версия текущих настроек и контроллера не совпадает.");
+}
+
+QString LinkMessages::noDocumentFromController()
+{
+    return QStringLiteral("Контроллер не передал документ настроек. Текущий документ не изменён.");
+}
+
+void LinkMessages::show(const QString& text)
+{
+    UserDialogs::about(nullptr, title(), text);
+}

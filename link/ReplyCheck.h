@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+// The checks every reply of the controller goes through, and the message for
+// each failure.
+class ReplyCheck
+{
+public:
+    enum class Fault
+    {
+        None,
+        Header,          // start bytes, command echo or zero byte wrong
+        Status,          // the controller reports an error code
+        LengthTooLarge,  // the length field exceeds LinkFrame::kMaxPayloadLength
+        PayloadTooShort, // a version reply without its two version bytes
+        Checksum
+    };
+
+    // The 12-byte header of a reply to `command`. The length field of a
+    // write reply is not looked at.
+    static Fault checkHeader(const QByteArray& reply, quint8 command);
+    // The last two bytes of the buffer against the checksum of the bytes
+    // before them.
+    static Fault checkChecksum(const QByteArray& reply);
+    // A reply buffer as the exchange holds it at its end: header first.
+    static Fault check(const QByteArray& reply, quint8 command);
+
+    // The text shown for `fault`; the status fault reads its code from `reply`.
+    static QString message(Fault fault, const QByteArray& reply);
+};

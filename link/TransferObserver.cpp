@@ -1,0 +1,3 @@
+#include "link/TransferObserver.h"
+
+TransferObserver::~TransferObserver() = default;

@@ -1,0 +1,170 @@
+#include "tools/lir-controller-sim/SimulatorLoop.h"
+
+#include "tools/lir-controller-sim/StopSignals.h"
+
+#include <QElapsedTimer>
+#include <cerrno>
+#include <cstdio>
+#include <poll.h>
+#include <unistd.h>
+
+namespace {
+// A line that takes nothing for this long is not being read; the reply is
+// dropped rather than blocking the emulator.
+constexpr int kBlockedLineMs = 2000;
+// After the last exchange the reply is given this long to be read before the
+// line goes away.
+constexpr int kLingerMs = 500;
+} // namespace
+
+SimulatorLoop::SimulatorLoop(int lineFd, const SimulatorOptions& options)
+    : m_LineFd(lineFd), m_Options(options), m_Controller(options)
+{
+}
+
+int SimulatorLoop::run()
+{
+    while (!m_Stop && !m_Failed) {
+        if (waitFor(POLLIN, -1) == Event::Line)
+            serveReadableLine();
+    }
+    return m_Failed ? 1 : 0;
+}
+
+SimulatorLoop::Event SimulatorLoop::waitFor(short lineEvents, int timeoutMs)
+{
+    QElapsedTimer clock;
+    clock.start();
+    while (!m_Stop) {
+        const int left = timeoutMs < 0 ? -1 : qMax(0, timeoutMs - int(clock.elapsed()));
+        // Without line events the line is left out: a hung-up line would end every
+        // wait at once.
+        pollfd fds[3] = {{lineEvents != 0 ? m_LineFd : -1, lineEvents, 0},
+                         {StopSignals::fd(), POLLIN, 0},
+                         {STDIN_FILENO, POLLIN, 0}};
+        const int count = poll(fds, m_Options.ignoreStdin ? 2 : 3, left);
+        if (count < 0 && errno != EINTR) {
+            m_Failed = true;
+            return Event::Stop;
+        }
+        if (count == 0)
+            return Event::Timeout;
+        if (count < 0)
+            continue;
+        if (fds[1].revents != 0)
+            m_Stop = true;
+        else if (!m_Options.ignoreStdin && fds[2].revents != 0)
+            checkStdin();
+        else if (fds[0].revents != 0)
+            return Event::Line;
+    }
+    return Event::Stop;
+}
+
+void SimulatorLoop::checkStdin()
+{
+    char discarded[256];
+    const ssize_t count = read(STDIN_FILENO, discarded, sizeof discarded);
+    if (count == 0 || (count < 0 && errno != EAGAIN && errno != EINTR))
+        m_Stop = true;
+}
+
+void SimulatorLoop::serveReadableLine()
+{
+    char bytes[65536];
+    const ssize_t count = read(m_LineFd, bytes, sizeof bytes);
+    if (count <= 0) {
+        if (count == 0 || (errno != EAGAIN && errno != EINTR)) {
+            log(QStringLiteral("line closed"));
+            m_Failed = true;
+        }
+        return;
+    }
+    for (const SimulatedController::Answer& each :
+         m_Controller.feed(QByteArray(bytes, int(count)))) {
+        answer(each);
+        if (m_Stop || m_Failed)
+            return;
+    }
+}
+
+void SimulatorLoop::answer(const SimulatedController::Answer& answer)
+{
+    for (const QString& line : answer.log)
+        log(line);
+    if (!answer.silent && !send(answer.reply))
+        log(QStringLiteral("reply %1 not sent").arg(answer.command));
+    ++m_Exchanges;
+    if (m_Options.exitAfter > 0 && m_Exchanges >= m_Options.exitAfter) {
+        sleepFor(kLingerMs);
+        m_Stop = true;
+    }
+}
+
+bool SimulatorLoop::send(const QByteArray& reply)
+{
+    const int pieceSize = m_Options.splitSize > 0 ? m_Options.splitSize : reply.size();
+    for (int offset = 0; offset < reply.size(); offset += pieceSize) {
+        if (offset > 0 && !sleepFor(m_Options.pauseMs))
+            return false;
+        if (!writePaced(reply.mid(offset, pieceSize)))
+            return false;
+    }
+    return true;
+}
+
+bool SimulatorLoop::writePaced(const QByteArray& piece)
+{
+    if (m_Options.baud <= 0)
+        return writeAll(piece.constData(), piece.size());
+    // Ten bits a byte on the line: start, eight data bits, stop.
+    const int chunk = qMax(1, m_Options.baud / 1000);
+    QElapsedTimer clock;
+    clock.start();
+    for (int offset = 0; offset < piece.size(); offset += chunk) {
+        const int size = qMin(chunk, piece.size() - offset);
+        if (!writeAll(piece.constData() + offset, size))
+            return false;
+        const qint64 due = qint64(offset + size) * 10 * 1000 / m_Options.baud;
+        if (!sleepFor(int(qMax<qint64>(0, due - clock.elapsed()))))
+            return false;
+    }
+    return true;
+}
+
+bool SimulatorLoop::writeAll(const char* data, qint64 size)
+{
+    while (size > 0) {
+        const ssize_t written = write(m_LineFd, data, size_t(size));
+        if (written > 0) {
+            data += written;
+            size -= written;
+            continue;
+        }
+        if (written < 0 && errno != EAGAIN && errno != EINTR) {
+            m_Failed = true;
+            return false;
+        }
+        if (waitFor(POLLOUT, kBlockedLineMs) != Event::Line)
+            return false;
+    }
+    return true;
+}
+
+bool SimulatorLoop::sleepFor(int milliseconds)
+{
+    QElapsedTimer clock;
+    clock.start();
+    while (!m_Stop && clock.elapsed() < milliseconds) {
+        // Requests arriving meanwhile stay queued in the line.
+        waitFor(0, milliseconds - int(clock.elapsed()));
+    }
+    return !m_Stop;
+}
+
+void SimulatorLoop::log(const QString& line)
+{
+    const QByteArray text = (line + QLatin1Char('\n')).toLocal8Bit();
+    fwrite(text.constData(), 1, size_t(text.size()), stdout);
+    fflush(stdout);
+}

@@ -1,0 +1,42 @@
+#pragma once
+
+#include "tools/lir-controller-sim/SimulatedController.h"
+
+class SimulatorOptions;
+
+// Serves requests on the line until a stop signal, the end of standard input
+// or the requested number of exchanges. Replies are sent in pieces and paced
+// as the options ask.
+class SimulatorLoop
+{
+public:
+    SimulatorLoop(int lineFd, const SimulatorOptions& options);
+
+    // 0 after a stop, 1 after an I/O error on the line.
+    int run();
+
+private:
+    enum class Event
+    {
+        Line,
+        Timeout,
+        Stop
+    };
+
+    Event waitFor(short lineEvents, int timeoutMs);
+    void serveReadableLine();
+    void answer(const SimulatedController::Answer& answer);
+    bool send(const QByteArray& reply);
+    bool writePaced(const QByteArray& piece);
+    bool writeAll(const char* data, qint64 size);
+    bool sleepFor(int milliseconds);
+    void checkStdin();
+    static void log(const QString& line);
+
+    int m_LineFd;
+    const SimulatorOptions& m_Options;
+    SimulatedController m_Controller;
+    int m_Exchanges = 0;
+    bool m_Stop = false;
+    bool m_Failed = false;
+};

@@ -1,0 +1,46 @@
+#include "tools/lir-controller-sim/SimulatorLine.h"
+#include "tools/lir-controller-sim/SimulatorLoop.h"
+#include "tools/lir-controller-sim/SimulatorOptions.h"
+#include "tools/lir-controller-sim/StopSignals.h"
+
+#include <QCoreApplication>
+#include <cstdio>
+
+namespace {
+void print(FILE* stream, const QString& text)
+{
+    const QByteArray bytes = text.toLocal8Bit();
+    fwrite(bytes.constData(), 1, size_t(bytes.size()), stream);
+    fflush(stream);
+}
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QCoreApplication application(argc, argv);
+    SimulatorOptions options;
+    QString error;
+    if (!options.parse(application.arguments().mid(1), error)) {
+        print(stderr,
+              QStringLiteral("lir-controller-sim: %1\nTry lir-controller-sim --help\n").arg(error));
+        return 2;
+    }
+    if (options.help) {
+        print(stdout, SimulatorOptions::helpText());
+        return 0;
+    }
+    if (!StopSignals::install()) {
+        print(stderr, QStringLiteral("lir-controller-sim: cannot install signal handlers\n"));
+        return 1;
+    }
+    SimulatorLine line;
+    const bool opened = options.devicePath.isEmpty()
+                            ? line.create(error)
+                            : line.openDevice(options.devicePath, options.baud, error);
+    if (!opened) {
+        print(stderr, QStringLiteral("lir-controller-sim: %1\n").arg(error));
+        return options.devicePath.isEmpty() ? 3 : 1;
+    }
+    print(stdout, line.path() + QLatin1Char('\n'));
+    return SimulatorLoop(line.fd(), options).run();
+}
