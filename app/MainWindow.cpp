@@ -214,7 +214,7 @@ void MainWindow::slotSaveToLir()
     ControllerMenuCommands(*this).saveToLir();
 }
 
-QSerialPortInfo MainWindow::choosePort(QWidget* parent, bool& cancelled)
+ControllerPort MainWindow::choosePort(QWidget* parent, bool& cancelled)
 {
     return PortChooser::choose(parent, cancelled);
 }

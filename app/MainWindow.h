@@ -1,8 +1,9 @@
 #pragma once
 
+#include "link/ControllerPort.h"
+
 #include <QMainWindow>
 #include <QMultiMap>
-#include <QSerialPortInfo>
 #include <QString>
 
 class BoxForLines;
@@ -66,7 +67,7 @@ protected:
     virtual void createMenus();
     // The serial port for a controller command; `cancelled` is set when the
     // user cancels the choice.
-    virtual QSerialPortInfo choosePort(QWidget* parent, bool& cancelled);
+    virtual ControllerPort choosePort(QWidget* parent, bool& cancelled);
     // The receive step of the controller link.
     virtual void readFromPort(QIODevice& port, QByteArray& buffer, qint64& received, qint64 count,
                               bool& failed, int timeoutMs);

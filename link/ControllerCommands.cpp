@@ -4,33 +4,32 @@
 #include "link/ControllerLink.h"
 #include "link/LinkFrame.h"
 #include "link/LinkMessages.h"
-#include "link/SerialPorts.h"
 
 #include <QSerialPort>
 
 ControllerCommands::ControllerCommands(TransferObserver* observer) : m_Observer(observer) {}
 
-ControllerCommands::Result ControllerCommands::readVersion(const QSerialPortInfo& portInfo,
+ControllerCommands::Result ControllerCommands::readVersion(const ControllerPort& controllerPort,
                                                            quint16& version)
 {
     QSerialPort port;
-    return openPort(port, portInfo) ? readVersion(port, version) : Result::PortNotOpened;
+    return openPort(port, controllerPort) ? readVersion(port, version) : Result::PortNotOpened;
 }
 
-ControllerCommands::Result ControllerCommands::readDocument(const QSerialPortInfo& portInfo,
+ControllerCommands::Result ControllerCommands::readDocument(const ControllerPort& controllerPort,
                                                             QByteArray& text)
 {
     QSerialPort port;
-    return openPort(port, portInfo) ? readDocument(port, text) : Result::PortNotOpened;
+    return openPort(port, controllerPort) ? readDocument(port, text) : Result::PortNotOpened;
 }
 
-ControllerCommands::Result ControllerCommands::writeDocument(const QSerialPortInfo& portInfo,
+ControllerCommands::Result ControllerCommands::writeDocument(const ControllerPort& controllerPort,
                                                              const QByteArray& text,
                                                              quint8 formatVerMaj)
 {
     QSerialPort port;
-    return openPort(port, portInfo) ? writeDocument(port, text, formatVerMaj)
-                                    : Result::PortNotOpened;
+    return openPort(port, controllerPort) ? writeDocument(port, text, formatVerMaj)
+                                          : Result::PortNotOpened;
 }
 
 ControllerCommands::Result ControllerCommands::readVersion(QIODevice& port, quint16& version)
@@ -76,11 +75,11 @@ ControllerCommands::writeDocument(QIODevice& port, const QByteArray& text, quint
     return Result::Done;
 }
 
-bool ControllerCommands::openPort(QSerialPort& port, const QSerialPortInfo& portInfo)
+bool ControllerCommands::openPort(QSerialPort& port, const ControllerPort& controllerPort)
 {
-    if (SerialPorts::open(port, portInfo))
+    if (controllerPort.open(port))
         return true;
-    UserDialogs::about(nullptr, openFailureTitle(), SerialPorts::displayName(portInfo));
+    UserDialogs::about(nullptr, openFailureTitle(), controllerPort.displayName());
     return false;
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "link/ControllerPort.h"
 #include <QByteArray>
-#include <QSerialPortInfo>
 
 class ControllerLink;
 class QIODevice;
@@ -28,12 +28,12 @@ public:
     explicit ControllerCommands(TransferObserver* observer = nullptr);
 
     // Each command on the chosen port, which it opens and closes.
-    Result readVersion(const QSerialPortInfo& portInfo, quint16& version);
+    Result readVersion(const ControllerPort& controllerPort, quint16& version);
     // The controller's document text, without the zero byte that closes it.
-    Result readDocument(const QSerialPortInfo& portInfo, QByteArray& text);
+    Result readDocument(const ControllerPort& controllerPort, QByteArray& text);
     // Writes `text` (the serialised document) after checking that the
     // controller carries settings version `formatVerMaj`.
-    Result writeDocument(const QSerialPortInfo& portInfo, const QByteArray& text,
+    Result writeDocument(const ControllerPort& controllerPort, const QByteArray& text,
                          quint8 formatVerMaj);
 
     // The same commands on a port that is already open.
@@ -44,7 +44,7 @@ public:
     static QString openFailureTitle();
 
 private:
-    static bool openPort(QSerialPort& port, const QSerialPortInfo& portInfo);
+    static bool openPort(QSerialPort& port, const ControllerPort& controllerPort);
     Result versionExchange(ControllerLink& link, quint16& version);
     Result linkFailure(const ControllerLink& link) const;
     static QByteArray documentText(const QByteArray& payload);

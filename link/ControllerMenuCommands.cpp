@@ -8,7 +8,6 @@
 
 #include <QAction>
 #include <QDomDocument>
-#include <QSerialPortInfo>
 
 ControllerMenuCommands::ControllerMenuCommands(MainWindow& window) : m_Window(window) {}
 
@@ -18,14 +17,14 @@ void ControllerMenuCommands::loadFromLir()
         !UserDialogs::askYesNo(&m_Window, QStringLiteral("Загрузка из..."),
                                QStringLiteral("Текущий файл не сохранён,\n продолжить?")))
         return;
-    QSerialPortInfo portInfo;
-    if (!choosePort(portInfo))
+    ControllerPort port;
+    if (!choosePort(port))
         return;
     QByteArray text;
     ControllerCommands::Result result;
     {
         TransferProgressDialog progress(readTitle(), &m_Window);
-        result = ControllerCommands(&progress).readDocument(portInfo, text);
+        result = ControllerCommands(&progress).readDocument(port, text);
     }
     if (result == ControllerCommands::Result::Done)
         takeLoadedDocument(text);
@@ -42,14 +41,13 @@ void ControllerMenuCommands::saveToLir()
         UserDialogs::about(&m_Window, writeTitle(), noDocumentToWriteText());
         return;
     }
-    QSerialPortInfo portInfo;
-    if (!choosePort(portInfo))
+    ControllerPort port;
+    if (!choosePort(port))
         return;
     ControllerCommands::Result result;
     {
         TransferProgressDialog progress(writeTitle(), &m_Window);
-        result =
-            ControllerCommands(&progress).writeDocument(portInfo, text, m_Window.m_FormatVerMaj);
+        result = ControllerCommands(&progress).writeDocument(port, text, m_Window.m_FormatVerMaj);
     }
     if (result == ControllerCommands::Result::Done)
         UserDialogs::about(&m_Window, writeTitle(), QStringLiteral("Удачно записаны настройки."));
@@ -70,10 +68,10 @@ QString ControllerMenuCommands::noDocumentToWriteText()
     return QStringLiteral("Нет документа настроек для записи в контроллер.");
 }
 
-bool ControllerMenuCommands::choosePort(QSerialPortInfo& portInfo)
+bool ControllerMenuCommands::choosePort(ControllerPort& port)
 {
     bool cancelled = true;
-    portInfo = m_Window.choosePort(&m_Window, cancelled);
+    port = m_Window.choosePort(&m_Window, cancelled);
     return !cancelled;
 }
 

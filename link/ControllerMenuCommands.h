@@ -4,7 +4,7 @@
 #include <QString>
 
 class MainWindow;
-class QSerialPortInfo;
+class ControllerPort;
 
 // The menu commands "Считать из контроллера" and "Записать в контроллер" of
 // the main window.
@@ -21,7 +21,7 @@ public:
     static QString noDocumentToWriteText();
 
 private:
-    bool choosePort(QSerialPortInfo& portInfo);
+    bool choosePort(ControllerPort& port);
     void takeLoadedDocument(const QByteArray& text);
     // The serialised current document, or nothing when there is none.
     QByteArray documentToWrite() const;

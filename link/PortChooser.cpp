@@ -1,32 +1,31 @@
 #include "link/PortChooser.h"
 
 #include "app/UserDialogs.h"
-#include "link/SerialPorts.h"
 
 #include <QVector>
 
-QSerialPortInfo PortChooser::choose(QWidget* parent, bool& cancelled)
+ControllerPort PortChooser::choose(QWidget* parent, bool& cancelled)
 {
-    const QList<QSerialPortInfo> ports = SerialPorts::available();
+    const QList<ControllerPort> ports = ControllerPort::available();
     QStringList entries;
     QVector<int> portIndexes;
     for (int i = 0; i < ports.size(); ++i) {
-        if (SerialPorts::isUsable(ports.at(i))) {
-            entries.append(SerialPorts::displayName(ports.at(i)));
+        if (ports.at(i).isUsable()) {
+            entries.append(ports.at(i).displayName());
             portIndexes.append(i);
         }
     }
     cancelled = true;
     if (entries.isEmpty()) {
         UserDialogs::about(parent, noPortTitle(), noPortText());
-        return QSerialPortInfo();
+        return ControllerPort();
     }
     bool accepted = false;
     const QString chosen = UserDialogs::current().chooseItem(
         parent, QStringLiteral("Выберите"), QStringLiteral("ЛИР:"), entries, 0, &accepted);
     const int entry = entries.indexOf(chosen);
     if (!accepted || entry < 0)
-        return QSerialPortInfo();
+        return ControllerPort();
     cancelled = false;
     return ports.at(portIndexes.at(entry));
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QSerialPortInfo>
+#include "link/ControllerPort.h"
 
 class QWidget;
 
@@ -11,7 +11,7 @@ public:
     // Lets the user pick one of the usable ports. Returns an empty port with
     // `cancelled` set when the user cancels or when there is no port to
     // offer (the user has then been told so).
-    static QSerialPortInfo choose(QWidget* parent, bool& cancelled);
+    static ControllerPort choose(QWidget* parent, bool& cancelled);
 
     static QString noPortTitle();
     static QString noPortText();
