@@ -80,13 +80,18 @@ QValidator* newStringValidator(int code, QObject* parent)
     }
 }
 
-// Shows the undetermined state until a value is loaded or the user clicks,
-// but lets a click only check or uncheck.
+// Shows the undetermined mark until a value is loaded or the user clicks.
+// A two-state box paints a partly checked state as checked, so the box stays
+// three-state while undetermined; once it leaves that state it goes back to
+// two states, and a click can then only check or uncheck it.
 void startUndetermined(QCheckBox* box)
 {
     box->setTristate(true);
     box->setCheckState(Qt::PartiallyChecked);
-    box->setTristate(false);
+    QObject::connect(box, &QCheckBox::stateChanged, box, [box](int state) {
+        if (state != Qt::PartiallyChecked)
+            box->setTristate(false);
+    });
 }
 
 void setBaseColour(QLineEdit* edit, Qt::GlobalColor colour)
