@@ -17,7 +17,8 @@ namespace {
 // conditions on the bit sources of its container.
 QByteArray generatedDocument(int lines)
 {
-    QByteArray xml = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<lir1Settings formatVerMaj=\"1\">\n";
+    QByteArray xml =
+        "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<lir1Settings formatVerMaj=\"1\">\n";
     for (int first = 0; first < lines; first += 25) {
         xml += "<container name=\"C" + QByteArray::number(first) + "\">\n";
         for (int i = first; i < first + 25 && i < lines; ++i) {
@@ -29,8 +30,9 @@ QByteArray generatedDocument(int lines)
             const QByteArray source = "k" + QByteArray::number(first);
             xml += "<signal name=\"L" + QByteArray::number(i) +
                    "\" type=\"number\" min=\"0\" max=\"100\" e=\"0\" value=\"5\"><hideConds>"
-                   "<c s=\"" + source + "\" o=\"NB\" v=\"0\"/><c s=\"k" +
-                   QByteArray::number(first + 1) + "\" o=\"NB\" v=\"0\"/></hideConds></signal>\n";
+                   "<c s=\"" +
+                   source + "\" o=\"NB\" v=\"0\"/><c s=\"k" + QByteArray::number(first + 1) +
+                   "\" o=\"NB\" v=\"0\"/></hideConds></signal>\n";
         }
         xml += "</container>\n";
     }
