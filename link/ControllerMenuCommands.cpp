@@ -50,7 +50,7 @@ void ControllerMenuCommands::saveToLir()
         result = ControllerCommands(&progress).writeDocument(port, text, m_Window.m_FormatVerMaj);
     }
     if (result == ControllerCommands::Result::Done)
-        UserDialogs::about(&m_Window, writeTitle(), QStringLiteral("Удачно записаны настройки."));
+        UserDialogs::about(&m_Window, writeTitle(), writeSucceededText());
 }
 
 QString ControllerMenuCommands::readTitle()
@@ -61,6 +61,11 @@ QString ControllerMenuCommands::readTitle()
 QString ControllerMenuCommands::writeTitle()
 {
     return QStringLiteral("Записать в контроллер");
+}
+
+QString ControllerMenuCommands::writeSucceededText()
+{
+    return QStringLiteral("Удачно записаны настройки.");
 }
 
 QString ControllerMenuCommands::noDocumentToWriteText()

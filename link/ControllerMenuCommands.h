@@ -18,6 +18,7 @@ public:
 
     static QString readTitle();
     static QString writeTitle();
+    static QString writeSucceededText();
     static QString noDocumentToWriteText();
 
 private:
