@@ -173,12 +173,17 @@ NestingCheck::Result NestingCheck::markupPass(const QString& text, int maxDepth)
         } else if (isNameStart(cursor.at(1))) {
             cursor.advance();
             const bool selfClosing = skipTag(cursor, complete);
-            if (complete && !selfClosing && ++depth > maxDepth) {
+            if (!complete)
+                break;
+            // An empty element stands one level down as well.
+            if (depth + 1 > maxDepth) {
                 result.tooDeep = true;
                 result.line = cursor.line();
                 result.column = cursor.column();
                 return result;
             }
+            if (!selfClosing)
+                ++depth;
         } else {
             cursor.advance();
         }

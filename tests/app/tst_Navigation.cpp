@@ -66,16 +66,20 @@ private slots:
         QTest::newRow("empty document element") << QByteArray("<lir1Settings/>") << "";
         QTest::newRow("document order kept")
             << QByteArray("<lir1Settings><container name='b'/><container name='a'/>"
-                          "<container name='c'><signal/><signal/><signal/></container>"
+                          "<container name='c'><signal type='string'/><signal "
+                          "type='string'/><signal type='string'/></container>"
                           "</lir1Settings>")
             << "b{} a{} c{3}";
         QTest::newRow("containers inside other elements become top-level")
-            << QByteArray("<lir1Settings><group><container name='X'><signal/></container></group>"
+            << QByteArray("<lir1Settings><group><container name='X'><signal "
+                          "type='string'/></container></group>"
                           "<container name='Y'><other><container name='Z'/></other></container>"
                           "</lir1Settings>")
             << "X{1} Y{} Z{}";
         QTest::newRow("missing name gives empty text")
-            << QByteArray("<lir1Settings><container><signal/></container></lir1Settings>") << "{1}";
+            << QByteArray(
+                   "<lir1Settings><container><signal type='string'/></container></lir1Settings>")
+            << "{1}";
     }
 
     void treeMirrorsContainers()
@@ -103,9 +107,10 @@ private slots:
     {
         ScriptedDialogs dialogs;
         MainWindow window;
-        window.m_XmlWork->loadBytes("<lir1Settings><container name='A'><signal name='one'/>"
-                                    "<signal name='two'/><signal name='three'/></container>"
-                                    "</lir1Settings>");
+        window.m_XmlWork->loadBytes(
+            "<lir1Settings><container name='A'><signal name='one' type='string'/>"
+            "<signal name='two' type='string'/><signal name='three' type='string'/></container>"
+            "</lir1Settings>");
         BoxForLines* box = containerAt(window, "0")->m_Boxes.value(0);
         QVERIFY(box);
         QCOMPARE(box->m_Layout->verticalSpacing(), 6);
@@ -154,7 +159,7 @@ private slots:
         ScriptedDialogs dialogs;
         MainWindow window;
         QDomDocument document;
-        document.setContent(QByteArray("<signal name='s'/>"));
+        document.setContent(QByteArray("<signal name='s' type='string'/>"));
         TreeWidgetItemLineInLeftTree item;
         BoxForLines* first = item.addLine(new LineInBox(document.documentElement()));
         QCOMPARE(item.m_Boxes, QVector<BoxForLines*>({first}));

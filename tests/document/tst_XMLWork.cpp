@@ -109,11 +109,16 @@ private slots:
             QTest::newRow(name) << QByteArray(body) << QString::fromUtf8(taken);
         };
         row("first thing in the container",
-            "<container name='A'><hideConds><c s='k'/></hideConds><signal/></container>", "A:k");
+            "<container name='A'><hideConds><c s='k'/></hideConds><signal "
+            "type='string'/></container>",
+            "A:k");
         row("after a signal: passed over",
-            "<container name='A'><signal/><hideConds><c s='k'/></hideConds></container>", "");
+            "<container name='A'><signal type='string'/><hideConds><c "
+            "s='k'/></hideConds></container>",
+            "");
         row("after a nested container: taken",
-            "<container name='A'><signal/><container name='B'/><hideConds><c s='k'/></hideConds>"
+            "<container name='A'><signal type='string'/><container name='B'/><hideConds><c "
+            "s='k'/></hideConds>"
             "</container>",
             "A:k");
         row("only the first of two",
@@ -121,7 +126,8 @@ private slots:
             "</hideConds></container>",
             "A:k1");
         row("a passed-over one closes, a nested container reopens",
-            "<container name='A'><signal/><hideConds><c s='no'/></hideConds><container name='B'/>"
+            "<container name='A'><signal type='string'/><hideConds><c "
+            "s='no'/></hideConds><container name='B'/>"
             "<hideConds><c s='yes'/></hideConds></container>",
             "A:yes");
         row("comments and other elements before it change nothing",
@@ -132,7 +138,8 @@ private slots:
         row("under the document element: passed over",
             "<hideConds><c s='k'/></hideConds><container name='A'/>", "");
         row("inside a signal it is the line's own",
-            "<container name='A'><signal><hideConds><c s='k'/></hideConds></signal></container>",
+            "<container name='A'><signal type='string'><hideConds><c "
+            "s='k'/></hideConds></signal></container>",
             "");
         row("each container its own, every c",
             "<container name='A'><hideConds><c s='a1'/><c s='a2'/></hideConds><container name='B'>"
@@ -163,16 +170,18 @@ private slots:
         QTest::addColumn<QStringList>("reported");
         QTest::addColumn<QString>("outline");
         QTest::newRow("under the document element")
-            << QByteArray("<signal name='lost'/><container name='A'><signal name='kept'/>"
-                          "</container>")
+            << QByteArray(
+                   "<signal name='lost'/><container name='A'><signal name='kept' type='string'/>"
+                   "</container>")
             << QStringList{"lost"} << "A{1}";
         QTest::newRow("inside another element of a container")
             << QByteArray("<container name='A'><group><signal name='wrapped'/></group>"
-                          "<signal name='kept'/></container>")
+                          "<signal name='kept' type='string'/></container>")
             << QStringList{"wrapped"} << "A{1}";
         QTest::newRow("inside a signal")
-            << QByteArray("<container name='A'><signal name='outer'><signal name='inner'/>"
-                          "</signal></container>")
+            << QByteArray(
+                   "<container name='A'><signal name='outer' type='string'><signal name='inner'/>"
+                   "</signal></container>")
             << QStringList{"inner"} << "A{1}";
         QTest::newRow("without a name, walk goes on")
             << QByteArray("<signal/><signal name='second'/><container name='A'/>")
@@ -326,9 +335,10 @@ private slots:
     {
         QTest::addColumn<QString>("next"); // file name in the data folder, or bytes
         QTest::addColumn<QString>("outline");
-        QTest::newRow("a document from bytes") << "<lir1Settings><container name='New'>"
-                                                  "<signal/></container></lir1Settings>"
-                                               << "New{1}";
+        QTest::newRow("a document from bytes")
+            << "<lir1Settings><container name='New'>"
+               "<signal type='string'/></container></lir1Settings>"
+            << "New{1}";
         QTest::newRow("a document from a file") << kDataDir + "/signal_without_container.xml"
                                                 << "Оси{1}";
         QTest::newRow("a text that does not parse") << "<lir1Settings>"
@@ -406,19 +416,20 @@ private slots:
     {
         ScriptedDialogs dialogs;
         MainWindow window;
-        window.m_XmlWork->loadBytes("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<!-- top -->\n"
-                                    "<lir1Settings formatVerMaj=\"1\">\n <container name=\"Ось\">\n"
-                                    "  <!-- inside -->\n  <signal name=\"Шаг\"/>\n"
-                                    "  <container name=\"Б\"><signal value=\"1\"/></container>\n"
-                                    " </container>\n</lir1Settings>\n");
+        window.m_XmlWork->loadBytes(
+            "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<!-- top -->\n"
+            "<lir1Settings formatVerMaj=\"1\">\n <container name=\"Ось\">\n"
+            "  <!-- inside -->\n  <signal type=\"string\"/>\n"
+            "  <container name=\"Б\"><signal type=\"string\"/></container>\n"
+            " </container>\n</lir1Settings>\n");
         const QByteArray expected = "<?xml version='1.0' encoding='UTF-8'?>\n"
                                     "<!-- top -->\n"
                                     "<lir1Settings formatVerMaj=\"1\">\n"
                                     "    <container name=\"Ось\">\n"
                                     "        <!-- inside -->\n"
-                                    "        <signal name=\"Шаг\"/>\n"
+                                    "        <signal type=\"string\"/>\n"
                                     "        <container name=\"Б\">\n"
-                                    "            <signal value=\"1\"/>\n"
+                                    "            <signal type=\"string\"/>\n"
                                     "        </container>\n"
                                     "    </container>\n"
                                     "</lir1Settings>\n";

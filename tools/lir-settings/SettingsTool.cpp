@@ -1,5 +1,6 @@
 #include "tools/lir-settings/SettingsTool.h"
 
+#include "app/AppSetup.h"
 #include "tools/lir-settings/ToolCommand.h"
 
 #include <QApplication>
@@ -47,6 +48,9 @@ int SettingsTool::runCommand(int& argc, char** argv, ToolCommand* command)
     const std::unique_ptr<QCoreApplication> application(command && command->needsWindow()
                                                             ? new QApplication(argc, argv)
                                                             : new QCoreApplication(argc, argv));
+    // Qt's own texts in messages (reasons of file errors) read as in the editor.
+    if (command && command->needsWindow())
+        installQtRussianTranslation(*application);
     QTextStream out(stdout);
     QTextStream err(stderr);
     out.setCodec("UTF-8");
