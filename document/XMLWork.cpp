@@ -47,13 +47,13 @@ QString declaringUtf8(const QString& text)
     if (declarationEnd < 0)
         return text;
     static const QRegularExpression encoding(
-        QStringLiteral("(\\sencoding\\s*=\\s*)(['\"])([^'\"]*)\\2"));
+        QStringLiteral("\\sencoding\\s*=\\s*(['\"])([^'\"]*)\\1"));
     const QRegularExpressionMatch match = encoding.match(text.leftRef(declarationEnd));
     if (!match.hasMatch() ||
-        match.captured(3).compare(QLatin1String("UTF-8"), Qt::CaseInsensitive) == 0)
+        match.captured(2).compare(QLatin1String("UTF-8"), Qt::CaseInsensitive) == 0)
         return text;
     QString result = text;
-    result.replace(match.capturedStart(3), match.capturedLength(3), QStringLiteral("UTF-8"));
+    result.replace(match.capturedStart(2), match.capturedLength(2), QStringLiteral("UTF-8"));
     return result;
 }
 } // namespace
