@@ -4,8 +4,7 @@
 
 // One pending visibility condition (a `c` element) until it is wired to its
 // source lines. `Target` is the line or the navigation item it hides.
-template <typename Target>
-struct HideCond
+template <typename Target> struct HideCond
 {
     Target* target = nullptr;
     QString s;     // key of the source setting

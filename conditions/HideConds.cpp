@@ -11,16 +11,3 @@ void HideConds::readHideConds(LineInBox* line)
     if (!hideConds.isNull())
         appendConditions(m_Conds, line, hideConds);
 }
-
-void HideConds::connectConds() {}
-
-void HideConds::clearConds()
-{
-    m_Conds.clear();
-}
-
-void HideConds::createSignal(HideCond<LineInBox> cond, LineInBox* source)
-{
-    Q_UNUSED(cond);
-    Q_UNUSED(source);
-}

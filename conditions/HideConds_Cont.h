@@ -1,26 +1,18 @@
 #pragma once
 
-#include "conditions/HideCond.h"
+#include "conditions/HideCondsRegistry.h"
+#include "conditions/SlotForHideConds_Cont.h"
 
-#include <QList>
-
-class LineInBox;
 class QDomElement;
-class QTreeWidget;
 class TreeWidgetItemLineInLeftTree;
 
 // Registry of the pending visibility conditions of containers.
-class HideConds_Cont
+class HideConds_Cont : public HideCondsRegistry<TreeWidgetItemLineInLeftTree, SlotForHideConds_Cont>
 {
 public:
-    QTreeWidget* m_Tree = nullptr;
-    QList<HideCond<TreeWidgetItemLineInLeftTree>> m_Conds;
-
-    // Collects the `c` children of a container's `hideConds` element.
+    // Collects the `c` children of a container's `hideConds` element; a null
+    // element is ignored.
     void readHideConds(TreeWidgetItemLineInLeftTree* item, const QDomElement& hideConds);
-    void connectConds();
-    void clearConds();
-    void createSignal(HideCond<TreeWidgetItemLineInLeftTree> cond, LineInBox* source);
 };
 
 extern HideConds_Cont* g_HideConds_Cont;

@@ -1,11 +1,118 @@
 #include "lines/LineInBox.h"
 
+#include "app/BoxForLines.h"
+#include "app/MainWindow.h"
+#include "app/TreeWidgetItemLineInLeftTree.h"
+#include "app/UserDialogs.h"
 #include "conditions/HideConds.h"
+#include "document/SymbolTable.h"
+#include "document/ValueCodec.h"
+#include "lines/IP4Validator.h"
+#include "lines/MACValidator.h"
+#include "lines/MinMaxValidator.h"
+#include "lines/STR1Validator.h"
+#include "lines/STR2Validator.h"
+#include "lines/STR3Validator.h"
+#include "lines/STR4Validator.h"
+#include "lines/STR5Validator.h"
 
+#include <QBrush>
+#include <QCheckBox>
 #include <QDomElement>
 #include <QFrame>
 #include <QLabel>
+#include <QLineEdit>
+#include <QPalette>
+#include <QRadioButton>
+#include <QVBoxLayout>
 #include <QWidget>
+
+namespace {
+const QString kValue = QStringLiteral("value");
+const QString kLineNumber = QStringLiteral("Номер строки =");
+const QString kDefaultIp = QStringLiteral("192.168.0.1");
+const QString kDefaultMac = QStringLiteral("00:00:00:00:00:00");
+
+// The showing of a modal message moves the focus away from the number
+// editor, which finishes its editing a second time; one check at a time.
+bool g_EndOfEditRunning = false;
+
+QString hintOfLetters(int code)
+{
+    const QString head = QStringLiteral("<br>Разрешённые символы:<ul>");
+    const QString space = QStringLiteral("<li>Пробел</li>");
+    const QString digits = QStringLiteral("<li>Десятичные цифры</li>");
+    const QString latin = QStringLiteral("<li>Латинские буквы</li>");
+    const QString russian = QStringLiteral("<li>Русские буквы</li>");
+    const QString punctuation = QStringLiteral("<li>Знаки препинания, скобки и т.д.</li>");
+    const QString tail = QStringLiteral("</ul>");
+    switch (code) {
+    case 1:
+        return head + digits + latin + tail;
+    case 2:
+        return head + space + digits + latin + russian + punctuation + tail;
+    case 3:
+        return head + space + digits + QStringLiteral("<li>'+'</li>") + tail;
+    case 4:
+        return head + space + digits + latin + tail;
+    case 5:
+        return head + space + digits + latin + punctuation + tail;
+    default:
+        return QString();
+    }
+}
+
+QValidator* newStringValidator(int code, QObject* parent)
+{
+    switch (code) {
+    case 1:
+        return new STR1Validator(parent);
+    case 2:
+        return new STR2Validator(parent);
+    case 3:
+        return new STR3Validator(parent);
+    case 4:
+        return new STR4Validator(parent);
+    case 5:
+        return new STR5Validator(parent);
+    default:
+        return nullptr;
+    }
+}
+
+// Shows the undetermined mark until a value is loaded or the user clicks.
+// A two-state box paints a partly checked state as checked, so the box stays
+// three-state while undetermined; once it leaves that state it goes back to
+// two states, and a click can then only check or uncheck it.
+void startUndetermined(QCheckBox* box)
+{
+    box->setTristate(true);
+    box->setCheckState(Qt::PartiallyChecked);
+    QObject::connect(box, &QCheckBox::stateChanged, box, [box](int state) {
+        if (state != Qt::PartiallyChecked)
+            box->setTristate(false);
+    });
+}
+
+void setBaseColour(QLineEdit* edit, Qt::GlobalColor colour)
+{
+    QPalette palette;
+    palette.setBrush(QPalette::Base, QBrush(colour, Qt::SolidPattern));
+    edit->setPalette(palette);
+}
+
+// An auto-exclusive radio button refuses to be unchecked directly.
+void setRadioChecked(QRadioButton* button, bool checked)
+{
+    if (checked || !button->isChecked()) {
+        button->setChecked(checked);
+        return;
+    }
+    button->setAutoExclusive(false);
+    button->setChecked(false);
+    button->setAutoExclusive(true);
+}
+} // namespace
 
 LineInBox::LineInBox(const QDomElement& element, QObject* parent)
     : QObject(parent), m_Element(new QDomElement(element))
@@ -24,6 +131,7 @@ LineInBox::LineInBox(const QDomElement& element, QObject* parent)
 
 LineInBox::~LineInBox()
 {
+    // The widgets belong to the grid of the box that shows the line.
     delete m_Element;
 }
 
@@ -37,28 +145,357 @@ void LineInBox::setLineVisible(bool visible)
         m_Separator->setVisible(visible);
 }
 
-void LineInBox::buildEditors() {}
+void LineInBox::buildEditors()
+{
+    switch (typeLineFromType(m_Element->attribute(QStringLiteral("type")))) {
+    case xmlFlags:
+        buildItemEditors(xmlFlags);
+        break;
+    case xmlnumber:
+        buildNumberEditor();
+        break;
+    case xmlenum:
+        buildItemEditors(xmlenum);
+        break;
+    case xmlbit:
+        buildBitEditor();
+        break;
+    case xmlstring:
+        buildStringEditor();
+        break;
+    case xmlmacAddress:
+        buildAddressEditor(xmlmacAddress);
+        break;
+    case xmlipAddress:
+        buildAddressEditor(xmlipAddress);
+        break;
+    case xmlnotset:
+    case xmlunknown:
+        m_TypeLine = xmlunknown;
+        reportElementFault(QStringLiteral("Error contains,"), QStringLiteral("Unknown type. "));
+        break;
+    }
+}
+
+void LineInBox::buildItemEditors(TypeLine kind)
+{
+    m_TypeLine = kind;
+    const QDomElement namedValues = m_Element->firstChildElement(QStringLiteral("namedValues"));
+    if (namedValues.isNull()) {
+        reportElementFault(QStringLiteral("Error contains"),
+                           kind == xmlFlags ? QStringLiteral(" (\"namedValues\") in flags. ")
+                                            : QStringLiteral("(\"namedValues\") in flags. "));
+        return;
+    }
+    const QDomElement firstItem = namedValues.firstChildElement(QStringLiteral("item"));
+    if (firstItem.isNull()) {
+        reportElementFault(QStringLiteral("Error contains"),
+                           QStringLiteral("(\"item\") in namedValues. "));
+        return;
+    }
+    auto* layout = new QVBoxLayout(m_Editor);
+    // The list of items ends at the first node that is not an element.
+    for (QDomNode node = firstItem; !node.isNull() && node.isElement(); node = node.nextSibling()) {
+        const QDomElement item = node.toElement();
+        QWidget* editor = kind == xmlFlags ? newFlagsCheckBox(item) : newEnumRadioButton(item);
+        layout->addWidget(editor);
+        m_Widgets.append(editor);
+    }
+}
+
+QWidget* LineInBox::newFlagsCheckBox(const QDomElement& item)
+{
+    auto* box = new QCheckBox(item.attribute(QStringLiteral("name")));
+    startUndetermined(box);
+    const QString key = item.attribute(QStringLiteral("key"));
+    box->setObjectName(key);
+    if (key.isEmpty())
+        reportMissingKey();
+    else
+        connect(box, SIGNAL(stateChanged(int)), this, SLOT(slotWriteDataToDom(int)));
+    return box;
+}
+
+QWidget* LineInBox::newEnumRadioButton(const QDomElement& item)
+{
+    auto* button = new QRadioButton(item.attribute(QStringLiteral("name")));
+    const QString key = item.attribute(QStringLiteral("key"));
+    button->setObjectName(key);
+    if (key.isEmpty())
+        reportMissingKey();
+    else
+        connect(button, SIGNAL(clicked(bool)), this, SLOT(slotWriteDataToDom(bool)));
+    return button;
+}
+
+void LineInBox::buildNumberEditor()
+{
+    m_TypeLine = xmlnumber;
+    auto* layout = new QVBoxLayout(m_Editor);
+    auto* edit = new QLineEdit;
+    const float min = m_Element->attribute(QStringLiteral("min")).toFloat();
+    const float max = m_Element->attribute(QStringLiteral("max")).toFloat();
+    const QString e = QStringLiteral("e");
+    const int exp =
+        m_Element->hasAttribute(e) ? m_Element->attribute(e).toInt() : MinMaxValidator::kExpAbsent;
+    edit->setValidator(new MinMaxValidator(this, max, min, exp));
+    connect(edit, SIGNAL(textEdited(QString)), this, SLOT(slotWriteDataToDom(QString)));
+    connect(edit, SIGNAL(editingFinished()), this, SLOT(slotEndFocsNumber()));
+    layout->addWidget(edit);
+    m_Widgets.append(edit);
+}
+
+void LineInBox::buildBitEditor()
+{
+    m_TypeLine = xmlbit;
+    auto* layout = new QVBoxLayout(m_Editor);
+    auto* box = new QCheckBox;
+    startUndetermined(box);
+    connect(box, SIGNAL(stateChanged(int)), this, SLOT(slotWriteDataToDom(int)));
+    m_Widgets.append(box);
+    layout->addWidget(box);
+}
+
+void LineInBox::buildStringEditor()
+{
+    m_TypeLine = xmlstring;
+    auto* layout = new QVBoxLayout(m_Editor);
+    auto* edit = new QLineEdit;
+    const QString lenMax = m_Element->attribute(QStringLiteral("lenMax"));
+    if (!lenMax.isEmpty()) {
+        edit->setMaxLength(lenMax.toInt());
+        edit->setMinimumWidth(edit->sizeHint().width());
+    }
+    const int code =
+        g_SymbolTable ? g_SymbolTable->symbolCode(m_Element->attribute(QStringLiteral("letters")))
+                      : -1;
+    if (QValidator* validator = newStringValidator(code, this))
+        edit->setValidator(validator);
+    connect(edit, SIGNAL(textChanged(QString)), this, SLOT(slotWriteDataToDom(QString)));
+    m_Widgets.append(edit);
+    layout->addWidget(edit);
+}
+
+void LineInBox::buildAddressEditor(TypeLine kind)
+{
+    m_TypeLine = kind;
+    auto* layout = new QVBoxLayout(m_Editor);
+    auto* edit = new QLineEdit;
+    if (kind == xmlmacAddress) {
+        edit->setMaxLength(17);
+        edit->setValidator(new MACValidator(this, kDefaultMac));
+    } else {
+        edit->setMaxLength(16);
+        edit->setValidator(new IP4Validator(this, kDefaultIp));
+    }
+    edit->setMinimumWidth(edit->sizeHint().width());
+    connect(edit, SIGNAL(textChanged(QString)), this, SLOT(slotWriteDataToDom(QString)));
+    m_Widgets.append(edit);
+    layout->addWidget(edit);
+}
 
 void LineInBox::createHint()
 {
-    m_Hint = new QLabel;
+    QString hint;
+    const QString min = QStringLiteral("min");
+    const QString max = QStringLiteral("max");
+    const QString lenMax = QStringLiteral("lenMax");
+    if (m_Element->hasAttribute(min) && m_Element->hasAttribute(max)) {
+        hint = QStringLiteral("Минимум: ") + m_Element->attribute(min) + QStringLiteral("<br>") +
+               QStringLiteral("Максимум: ") + m_Element->attribute(max);
+    } else if (m_Element->hasAttribute(lenMax)) {
+        hint = QStringLiteral("Максимальная длина: ") + m_Element->attribute(lenMax);
+        const QString letters = m_Element->attribute(QStringLiteral("letters"));
+        if (!letters.isEmpty()) {
+            const int code = g_SymbolTable ? g_SymbolTable->symbolCode(letters) : -1;
+            const QString list = hintOfLetters(code);
+            if (list.isEmpty())
+                reportElementFault(QStringLiteral("Error attribute(\"letters\")"), QString());
+            hint += list;
+        }
+    }
+    m_Hint = new QLabel(hint);
+    m_Hint->setTextFormat(Qt::RichText);
 }
 
-void LineInBox::slotLoadFromDom() {}
+void LineInBox::slotLoadFromDom()
+{
+    const QString value = m_Element->attribute(kValue);
+    switch (m_TypeLine) {
+    case xmlnumber:
+    case xmlstring:
+    case xmlmacAddress:
+    case xmlipAddress:
+        if (!value.isEmpty())
+            setLineEditText(value);
+        break;
+    case xmlbit:
+        if (!value.isEmpty())
+            setCheckBoxSet(0, ValueCodec::bitIsSet(value));
+        break;
+    case xmlenum:
+        if (!value.isEmpty())
+            chooseRadioButton(value);
+        break;
+    case xmlFlags: {
+        const QVector<bool> states = ValueCodec::flagsStates(value, m_Widgets.size());
+        for (int i = 0; i < states.size(); ++i)
+            setCheckBoxSet(i, states.at(i));
+        break;
+    }
+    case xmlnotset:
+    case xmlunknown:
+        reportElementFault(QStringLiteral("Error slotLoadFromDom m_TypeLine = ") +
+                               typeLineName(m_TypeLine),
+                           QString());
+        break;
+    }
+}
+
+void LineInBox::setLineEditText(const QString& text)
+{
+    if (auto* edit = qobject_cast<QLineEdit*>(m_Widgets.value(0)))
+        edit->setText(text);
+}
+
+void LineInBox::setCheckBoxSet(int index, bool set)
+{
+    if (auto* box = qobject_cast<QCheckBox*>(m_Widgets.value(index)))
+        box->setCheckState(set ? Qt::Checked : Qt::Unchecked);
+}
+
+void LineInBox::chooseRadioButton(const QString& key)
+{
+    for (QWidget* widget : qAsConst(m_Widgets)) {
+        if (auto* button = qobject_cast<QRadioButton*>(widget))
+            setRadioChecked(button, button->objectName() == key);
+    }
+}
 
 void LineInBox::slotWriteDataToDom(int state)
 {
-    Q_UNUSED(state);
+    if (g_MainWindow)
+        g_MainWindow->slotCanSave(true);
+    const int digit = ValueCodec::digitOfCheckState(state);
+    switch (m_TypeLine) {
+    case xmlFlags:
+        if (const QObject* source = sender()) {
+            writeValue(ValueCodec::flagsWithDigit(m_Element->attribute(kValue),
+                                                  source->objectName(), digit));
+        }
+        break;
+    case xmlenum:
+        if (const QObject* source = sender())
+            writeValue(source->objectName());
+        break;
+    case xmlbit:
+        writeValue(ValueCodec::bitValue(digit == 1));
+        break;
+    default:
+        reportElementFault(QStringLiteral("Error slotWriteDataToDom(int) m_TypeLine = ") +
+                               typeLineName(m_TypeLine),
+                           QString());
+        break;
+    }
 }
 
 void LineInBox::slotWriteDataToDom(const QString& text)
 {
-    Q_UNUSED(text);
+    if (g_MainWindow)
+        g_MainWindow->slotCanSave(true);
+    switch (m_TypeLine) {
+    case xmlnumber:
+    case xmlstring:
+    case xmlmacAddress:
+    case xmlipAddress:
+        writeValue(text);
+        break;
+    default:
+        reportElementFault(QStringLiteral("Error slotWriteDataToDom(QString) m_TypeLine = ") +
+                               typeLineName(m_TypeLine),
+                           QString());
+        break;
+    }
 }
 
 void LineInBox::slotWriteDataToDom(bool checked)
 {
     Q_UNUSED(checked);
+    if (g_MainWindow)
+        g_MainWindow->slotCanSave(true);
+    if (m_TypeLine != xmlenum) {
+        reportElementFault(QStringLiteral("Error slotWriteDataToDom(bool) m_TypeLine = ") +
+                               typeLineName(m_TypeLine),
+                           QString());
+        return;
+    }
+    if (const QObject* source = sender())
+        writeValue(source->objectName());
 }
 
-void LineInBox::slotEndFocsNumber() {}
+void LineInBox::slotEndFocsNumber()
+{
+    auto* edit = qobject_cast<QLineEdit*>(sender());
+    const auto* validator =
+        edit ? dynamic_cast<const MinMaxValidator*>(edit->validator()) : nullptr;
+    if (!validator || g_EndOfEditRunning || !g_MainWindow)
+        return;
+    g_EndOfEditRunning = true;
+    QString text = edit->text();
+    const int result = validator->validateFinal(text);
+    finishNumberEntry(edit, text, result);
+    g_EndOfEditRunning = false;
+}
+
+void LineInBox::finishNumberEntry(QLineEdit* edit, const QString& text, int result)
+{
+    auto* box = qobject_cast<BoxForLines*>(parent());
+    if (!box) {
+        UserDialogs::warning(
+            g_MainWindow, QStringLiteral("Ошибка кода"),
+            QStringLiteral("BoxForLines* box = qobject_cast<BoxForLines*>(parent());"));
+        return;
+    }
+    TreeWidgetItemLineInLeftTree* item = g_MainWindow->findTreeWidgetOfBox(box);
+    if (!item) {
+        UserDialogs::warning(
+            g_MainWindow, QStringLiteral("Ошибка кода"),
+            QStringLiteral(
+                "TreeWidgetItemLineInLeftTree* tree = g_MainWindow->findTreeWidgetOfBox(box);"));
+        return;
+    }
+    const QString groupText = item->text(0);
+    const QString fieldLabel = m_LabelName->text();
+    if (result == 0) {
+        setBaseColour(edit, Qt::red);
+        UserDialogs::critical(g_MainWindow, QStringLiteral("Не допустимое значение"),
+                              QStringLiteral("Введено не допустимое значение! В поле: ") +
+                                  fieldLabel);
+        g_MainWindow->addErrorField(groupText, fieldLabel);
+        return;
+    }
+    if (result == 2) {
+        edit->setText(text);
+        // Setting the text by program sends no textEdited; the padded text
+        // reaches the document only through this one.
+        emit edit->textEdited(text);
+    }
+    setBaseColour(edit, Qt::white);
+    g_MainWindow->removeErrorField(groupText, fieldLabel);
+}
+
+void LineInBox::writeValue(const QString& value)
+{
+    m_Element->setAttribute(kValue, value);
+}
+
+void LineInBox::reportElementFault(const QString& title, const QString& textHead)
+{
+    UserDialogs::about(nullptr, title,
+                       textHead + kLineNumber + QString::number(m_Element->lineNumber()));
+}
+
+void LineInBox::reportMissingKey()
+{
+    reportElementFault(QStringLiteral("In item"), QStringLiteral("not found \"key\". "));
+}

@@ -8,6 +8,7 @@
 class QDomElement;
 class QFrame;
 class QLabel;
+class QLineEdit;
 class QWidget;
 
 // One setting line: caption, editors and hint for one `signal` element,
@@ -21,6 +22,7 @@ public:
 
     // Shows or hides the caption, editors, hint and separator of the line.
     void setLineVisible(bool visible);
+    // The hint: limits, or maximal length and admitted characters.
     void createHint();
 
     quint8 m_HideCount = 0;
@@ -42,4 +44,22 @@ public slots:
 
 private:
     void buildEditors();
+    void buildItemEditors(TypeLine kind);
+    QWidget* newFlagsCheckBox(const QDomElement& item);
+    QWidget* newEnumRadioButton(const QDomElement& item);
+    void buildNumberEditor();
+    void buildBitEditor();
+    void buildStringEditor();
+    void buildAddressEditor(TypeLine kind);
+
+    void setLineEditText(const QString& text);
+    void setCheckBoxSet(int index, bool set);
+    void chooseRadioButton(const QString& key);
+    // `result` is that of the end-of-edit check; `text` the entry it left.
+    void finishNumberEntry(QLineEdit* edit, const QString& text, int result);
+
+    void writeValue(const QString& value);
+    // A parentless about box whose text ends with the element's line number.
+    void reportElementFault(const QString& title, const QString& textHead);
+    void reportMissingKey();
 };

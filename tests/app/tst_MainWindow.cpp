@@ -210,6 +210,11 @@ private slots:
         QTest::newRow("UTF-16 order: Latin before Cyrillic, upper before lower")
             << QStringList{"б|1", "a|2", "Б|3", "B|4"} << QStringList{}
             << QStringList{"B|4", "a|2", "Б|3", "б|1"};
+        // A surrogate pair (U+1D400) sorts before U+FF21 by UTF-16 code
+        // units, after it by code points.
+        QTest::newRow("UTF-16 order, not code point order")
+            << QStringList{"\uFF21|1", "\U0001D400|2"} << QStringList{}
+            << QStringList{"\U0001D400|2", "\uFF21|1"};
         QTest::newRow("remove one pair")
             << QStringList{"A|x", "A|y", "B|x"} << QStringList{"A|x"}
             << QStringList{"A|y", "B|x"};

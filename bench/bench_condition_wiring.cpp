@@ -1,0 +1,96 @@
+// Loads generated documents with many visibility conditions and prints how
+// long each load takes. Wiring is indexed by source key, so the time should
+// grow about linearly with the number of lines and conditions.
+//
+//   build/bench_condition_wiring [LINES...]     (default: 250 500 1000 2000)
+
+#include "app/MainWindow.h"
+#include "app/UserDialogs.h"
+#include "document/XMLWork.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QTextStream>
+
+namespace {
+// One container per 25 lines; every line but the sources carries two
+// conditions on the bit sources of its container.
+QByteArray generatedDocument(int lines)
+{
+    QByteArray xml =
+        "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<lir1Settings formatVerMaj=\"1\">\n";
+    for (int first = 0; first < lines; first += 25) {
+        xml += "<container name=\"C" + QByteArray::number(first) + "\">\n";
+        for (int i = first; i < first + 25 && i < lines; ++i) {
+            if (i % 25 < 2) {
+                xml += "<signal name=\"S" + QByteArray::number(i) + "\" key=\"k" +
+                       QByteArray::number(i) + "\" type=\"bit\" value=\"1\"/>\n";
+                continue;
+            }
+            const QByteArray source = "k" + QByteArray::number(first);
+            xml += "<signal name=\"L" + QByteArray::number(i) +
+                   "\" type=\"number\" min=\"0\" max=\"100\" e=\"0\" value=\"5\"><hideConds>"
+                   "<c s=\"" +
+                   source + "\" o=\"NB\" v=\"0\"/><c s=\"k" + QByteArray::number(first + 1) +
+                   "\" o=\"NB\" v=\"0\"/></hideConds></signal>\n";
+        }
+        xml += "</container>\n";
+    }
+    return xml + "</lir1Settings>\n";
+}
+
+// Answers nothing and shows nothing, so a benchmark never waits.
+class SilentDialogs : public UserDialogs
+{
+public:
+    QMessageBox::StandardButton message(Kind, QWidget*, const QString&, const QString&,
+                                        QMessageBox::StandardButtons) override
+    {
+        return QMessageBox::Ok;
+    }
+    QString openFileName(QWidget*, const QString&, const QString&, const QString&) override
+    {
+        return {};
+    }
+    QString saveFileName(QWidget*, const QString&, const QString&, const QString&) override
+    {
+        return {};
+    }
+    QString chooseItem(QWidget*, const QString&, const QString&, const QStringList&, int,
+                       bool* ok) override
+    {
+        *ok = false;
+        return {};
+    }
+    bool acceptPrintDialog(QPrinter*, QWidget*) override { return false; }
+};
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    SilentDialogs dialogs;
+    UserDialogs::install(&dialogs);
+    QList<int> sizes;
+    for (const QString& argument : application.arguments().mid(1))
+        sizes << argument.toInt();
+    if (sizes.isEmpty())
+        sizes = {250, 500, 1000, 2000};
+
+    MainWindow window;
+    QTextStream out(stdout);
+    out << "lines\tconditions\tload ms\n";
+    for (int lines : sizes) {
+        const QByteArray document = generatedDocument(lines);
+        QElapsedTimer timer;
+        timer.start();
+        window.m_XmlWork->slotRenderXMLAndCreatGUI(document);
+        out << lines << '\t' << 2 * (lines - 2 * ((lines + 24) / 25)) << '\t' << timer.elapsed()
+            << '\n';
+        out.flush();
+    }
+    UserDialogs::install(nullptr);
+    return 0;
+}

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+#include <QVector>
+
+class QAbstractButton;
+class QLineEdit;
+
+// What both kinds of receivers share: one wired condition, re-decided each
+// time its source widget signals, moving its target's hide counter.
+class HideCondReceiver : public QObject
+{
+    Q_OBJECT
+public:
+    HideCondReceiver(int op, int value, QObject* parent);
+
+    // The widgets this receiver listens to, kept to decide the condition on
+    // demand (right after a load) exactly as their signals would.
+    void listenTo(QLineEdit* numberEditor);
+    void listenTo(QAbstractButton* button);
+    // Decides the condition against the current state of its sources.
+    void evaluateNow();
+
+    bool m_Active = false;
+    int m_Op;
+    int m_Value;
+
+public slots:
+    void slotIt(bool checked);
+    void slotIt();
+
+protected:
+    // Moves the target's counter by +1 or -1 and updates the target.
+    virtual void adjustTarget(int delta) = 0;
+
+private:
+    void decideNumber(const QString& text);
+    void apply(bool holds);
+
+    QPointer<QLineEdit> m_NumberSource;
+    QVector<QPointer<QAbstractButton>> m_ButtonSources;
+};

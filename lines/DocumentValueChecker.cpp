@@ -1,0 +1,237 @@
+#include "lines/DocumentValueChecker.h"
+
+#include "document/TypeLine.h"
+#include "lines/IP4Validator.h"
+#include "lines/MACValidator.h"
+#include "lines/MinMaxValidator.h"
+#include "lines/STR1Validator.h"
+#include "lines/STR2Validator.h"
+#include "lines/STR3Validator.h"
+#include "lines/STR4Validator.h"
+#include "lines/STR5Validator.h"
+
+#include <QDomDocument>
+#include <QDomElement>
+#include <QRegExp>
+#include <QStringList>
+
+#include <memory>
+
+namespace {
+const QString kValue = QStringLiteral("value");
+
+QString quoted(const QString& text)
+{
+    return QLatin1Char('"') + text + QLatin1Char('"');
+}
+
+QString valueText(const QString& value)
+{
+    return QStringLiteral("value ") + quoted(value);
+}
+
+QString captionOf(const QDomElement& signal)
+{
+    QString caption = signal.attribute(QStringLiteral("name"));
+    const QString measure = signal.attribute(QStringLiteral("measure"));
+    if (!measure.isEmpty())
+        caption += QStringLiteral(", ") + measure;
+    return caption;
+}
+
+// The keys of the items in the order of their editors: the first `item` and
+// the elements that follow it directly.
+QStringList itemKeys(const QDomElement& signal)
+{
+    QStringList keys;
+    const QDomElement namedValues = signal.firstChildElement(QStringLiteral("namedValues"));
+    QDomNode node = namedValues.firstChildElement(QStringLiteral("item"));
+    for (; !node.isNull() && node.isElement(); node = node.nextSibling())
+        keys << node.toElement().attribute(QStringLiteral("key"));
+    return keys;
+}
+
+QString numberProblem(const QDomElement& signal, const QString& value)
+{
+    const float min = signal.attribute(QStringLiteral("min")).toFloat();
+    const float max = signal.attribute(QStringLiteral("max")).toFloat();
+    const QString e = QStringLiteral("e");
+    const int exp =
+        signal.hasAttribute(e) ? signal.attribute(e).toInt() : MinMaxValidator::kExpAbsent;
+    const MinMaxValidator validator(nullptr, max, min, exp);
+    QString text = value;
+    if (validator.validateFinal(text) != 0)
+        return QString();
+    if (value.isEmpty())
+        return QStringLiteral("number without a value");
+    bool readable = false;
+    const float x = value.toFloat(&readable);
+    if (!readable || value.contains(QRegExp(QStringLiteral("[^.0-9-]"))))
+        return valueText(value) + QStringLiteral(" is not a number");
+    if (x < min || x > max) {
+        return valueText(value) + QStringLiteral(" is outside the limits ") +
+               signal.attribute(QStringLiteral("min"), QStringLiteral("0")) +
+               QStringLiteral(" to ") +
+               signal.attribute(QStringLiteral("max"), QStringLiteral("0"));
+    }
+    return valueText(value) + QStringLiteral(" does not fit the resolution e=") +
+           QString::number(exp);
+}
+
+QString addressProblem(const QValidator& validator, const QString& value, int maxLength,
+                       const QString& what)
+{
+    if (value.isEmpty())
+        return QString();
+    QString text = value;
+    int position = 0;
+    if (validator.validate(text, position) != QValidator::Acceptable)
+        return valueText(value) + QStringLiteral(" is not ") + what;
+    if (value.size() > maxLength) {
+        return valueText(value) + QStringLiteral(" is longer than ") + QString::number(maxLength) +
+               QStringLiteral(" characters");
+    }
+    return QString();
+}
+
+QString enumProblem(const QDomElement& signal, const QString& value)
+{
+    const QStringList keys = itemKeys(signal);
+    if (value.isEmpty() || keys.isEmpty() || keys.contains(value))
+        return QString();
+    return valueText(value) + QStringLiteral(" matches no item key");
+}
+
+QString flagsProblem(const QDomElement& signal, const QString& value)
+{
+    const QStringList keys = itemKeys(signal);
+    if (value.isEmpty() || keys.isEmpty())
+        return QString();
+    const QStringList tokens = value.split(QLatin1Char(' '), Qt::KeepEmptyParts);
+    for (int i = 0; i < keys.size() && i < tokens.size(); ++i) {
+        const QString& token = tokens.at(i);
+        if (token != keys.at(i) + QStringLiteral(":0") &&
+            token != keys.at(i) + QStringLiteral(":1")) {
+            return valueText(value) + QStringLiteral(": token ") + QString::number(i + 1) +
+                   QStringLiteral(" ") + quoted(token) + QStringLiteral(" is not ") +
+                   quoted(keys.at(i) + QStringLiteral(":0")) + QStringLiteral(" or ") +
+                   quoted(keys.at(i) + QStringLiteral(":1"));
+        }
+    }
+    if (tokens.size() != keys.size()) {
+        return valueText(value) + QStringLiteral(" has ") + QString::number(tokens.size()) +
+               QStringLiteral(" tokens for ") + QString::number(keys.size()) +
+               QStringLiteral(" items");
+    }
+    return QString();
+}
+
+QString bitProblem(const QString& value)
+{
+    if (value.isEmpty() || value == QLatin1String("0") || value == QLatin1String("1"))
+        return QString();
+    return valueText(value) + QStringLiteral(" is neither 0 nor 1");
+}
+
+std::unique_ptr<QValidator> stringValidator(int code)
+{
+    switch (code) {
+    case 1:
+        return std::make_unique<STR1Validator>();
+    case 2:
+        return std::make_unique<STR2Validator>();
+    case 3:
+        return std::make_unique<STR3Validator>();
+    case 4:
+        return std::make_unique<STR4Validator>();
+    case 5:
+        return std::make_unique<STR5Validator>();
+    default:
+        return nullptr;
+    }
+}
+} // namespace
+
+DocumentValueChecker::DocumentValueChecker(const QDomDocument& document) : m_Document(document)
+{
+    m_Symbols.loadSymbols(document.documentElement());
+}
+
+QVector<DocumentValueChecker::Finding> DocumentValueChecker::findings() const
+{
+    QVector<Finding> found;
+    collect(m_Document, found);
+    return found;
+}
+
+void DocumentValueChecker::collect(const QDomNode& node, QVector<Finding>& findings) const
+{
+    for (QDomElement child = node.firstChildElement(); !child.isNull();
+         child = child.nextSiblingElement()) {
+        if (child.tagName() != QLatin1String("signal")) {
+            collect(child, findings);
+            continue;
+        }
+        // Only a setting directly under a container gets a line.
+        const QDomElement parent = node.toElement();
+        if (parent.tagName() != QLatin1String("container"))
+            continue;
+        const QString problem = problemOf(child);
+        if (!problem.isEmpty()) {
+            findings.append({child.lineNumber(), captionOf(child),
+                             parent.attribute(QStringLiteral("name")), problem});
+        }
+    }
+}
+
+QString DocumentValueChecker::problemOf(const QDomElement& signal) const
+{
+    const QString value = signal.attribute(kValue);
+    switch (typeLineFromType(signal.attribute(QStringLiteral("type")))) {
+    case xmlnumber:
+        return numberProblem(signal, value);
+    case xmlstring:
+        return stringProblem(signal, value);
+    case xmlmacAddress:
+        return addressProblem(MACValidator(nullptr, QString()), value, 17,
+                              QStringLiteral("a MAC address"));
+    case xmlipAddress:
+        return addressProblem(IP4Validator(nullptr, QString()), value, 16,
+                              QStringLiteral("an IP address"));
+    case xmlenum:
+        return enumProblem(signal, value);
+    case xmlFlags:
+        return flagsProblem(signal, value);
+    case xmlbit:
+        return bitProblem(value);
+    case xmlnotset:
+    case xmlunknown:
+        break;
+    }
+    return QString();
+}
+
+QString DocumentValueChecker::stringProblem(const QDomElement& signal, const QString& value) const
+{
+    const QString lenMax = signal.attribute(QStringLiteral("lenMax"));
+    // The editor's maximal length: a negative one sets no limit.
+    if (!lenMax.isEmpty() && lenMax.toInt() >= 0 && value.size() > lenMax.toInt()) {
+        return valueText(value) + QStringLiteral(" is longer than lenMax ") + lenMax;
+    }
+    const QString letters = signal.attribute(QStringLiteral("letters"));
+    const std::unique_ptr<QValidator> validator = stringValidator(m_Symbols.symbolCode(letters));
+    if (!validator)
+        return QString();
+    // Character by character, so that the finding names the refused one;
+    // code points keep a surrogate pair whole.
+    for (const uint codePoint : value.toUcs4()) {
+        QString character = QString::fromUcs4(&codePoint, 1);
+        int position = 0;
+        if (validator->validate(character, position) == QValidator::Invalid) {
+            return valueText(value) + QStringLiteral(" holds ") + quoted(character) +
+                   QStringLiteral(", which letters ") + quoted(letters) +
+                   QStringLiteral(" does not admit");
+        }
+    }
+    return QString();
+}

@@ -1,0 +1,41 @@
+#pragma once
+
+#include "document/SymbolTable.h"
+
+#include <QString>
+#include <QVector>
+
+class QDomDocument;
+class QDomElement;
+class QDomNode;
+
+// Finds the values of a settings document that the setting lines would
+// refuse, using the lines' own validators and value encodings, without
+// building any widget.
+class DocumentValueChecker
+{
+public:
+    struct Finding
+    {
+        int line = 0;      // line number of the `signal` element
+        QString label;     // the caption of the setting's line
+        QString container; // `name` of the container that holds it
+        QString problem;   // what is wrong with the value
+    };
+
+    // Reads the document's own symbols, which decide the string classes.
+    explicit DocumentValueChecker(const QDomDocument& document);
+
+    // The findings for every setting that gets a line, in document order.
+    QVector<Finding> findings() const;
+    // What is wrong with the value of one `signal` element; empty when it
+    // is fine (an empty value is fine for every kind but numbers).
+    QString problemOf(const QDomElement& signal) const;
+
+private:
+    void collect(const QDomNode& node, QVector<Finding>& findings) const;
+    QString stringProblem(const QDomElement& signal, const QString& value) const;
+
+    const QDomDocument& m_Document;
+    SymbolTable m_Symbols;
+};

@@ -1,0 +1,9 @@
+#include "lines/STR1Validator.h"
+
+#include "lines/ValidatorRules.h"
+
+QValidator::State STR1Validator::validate(QString& input, int& position) const
+{
+    Q_UNUSED(position);
+    return ValidatorRules::forbiddenCharacters(input, QStringLiteral("[^0-9A-Za-z]"));
+}
