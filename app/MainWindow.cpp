@@ -80,7 +80,10 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), m_Version(QString
 MainWindow::~MainWindow()
 {
     // The document's lines refer to the tree and the registries, so the
-    // screens go first; the objects without a parent follow.
+    // screens go first; the objects without a parent follow. The tree items
+    // own their group boxes, which are also children of the group view, so
+    // the items must go before the group view deletes the boxes itself.
+    m_Tree->clear();
     delete takeCentralWidget();
     delete m_XmlWork;
     qDeleteAll(m_Menus);
@@ -194,13 +197,75 @@ bool MainWindow::reportErrorFields()
     return true;
 }
 
-void MainWindow::slotNewFile1() {}
+bool MainWindow::mayReplaceDocument()
+{
+    // The enabled save action is the only mark of unsaved changes.
+    if (!m_ActSaveAs->isEnabled())
+        return true;
+    return UserDialogs::askYesNo(this, QStringLiteral("Открытие..."),
+                                 QStringLiteral("Текущий файл не сохранён,\n продолжить?"));
+}
 
-void MainWindow::slotNewFile2() {}
+void MainWindow::documentLoaded()
+{
+    slotCanSave(true);
+    m_ActWrite->setEnabled(true);
+}
 
-void MainWindow::slotOpenFile() {}
+void MainWindow::newDocument(const QString& defaultFile, const QString& modelName)
+{
+    if (!mayReplaceDocument())
+        return;
+    // A bare name: the default documents lie in the working directory.
+    m_XmlWork->slotRenderXMLAndCreatGUI(defaultFile);
+    documentLoaded();
+    m_ModelName = modelName;
+}
 
-void MainWindow::slotSaveFile() {}
+void MainWindow::slotNewFile1()
+{
+    newDocument(QStringLiteral("lir1_sets_default.xml"), QStringLiteral("ЛИР-1"));
+}
+
+void MainWindow::slotNewFile2()
+{
+    newDocument(QStringLiteral("lir2_sets_default.xml"), QStringLiteral("ЛИР-2"));
+}
+
+void MainWindow::slotOpenFile()
+{
+    if (!mayReplaceDocument())
+        return;
+    const QString fileName = UserDialogs::current().openFileName(
+        this, QStringLiteral("Выбор открываемого файла настроек"), QString(),
+        QStringLiteral("XML files (*.xml);;All files (*)"));
+    if (fileName.isEmpty())
+        return;
+    m_XmlWork->slotRenderXMLAndCreatGUI(fileName);
+    documentLoaded();
+    if (m_FormatVerMaj == 1)
+        m_ModelName = QStringLiteral("ЛИР-1");
+    else if (m_FormatVerMaj == 2)
+        m_ModelName = QStringLiteral("ЛИР-2");
+}
+
+void MainWindow::slotSaveFile()
+{
+    if (reportErrorFields())
+        return;
+    if (!m_XmlWork->hasDocument()) {
+        UserDialogs::current().message(
+            UserDialogs::Kind::Information, this, QStringLiteral("Сохранение..."),
+            QStringLiteral("Нет документа для сохранения."), QMessageBox::Ok);
+        return;
+    }
+    const QString fileName =
+        UserDialogs::current().saveFileName(this, QStringLiteral("Сохраняем файла настроек"),
+                                            QString(), QStringLiteral("XML files (*.xml)"));
+    if (fileName.isEmpty())
+        return;
+    m_XmlWork->slotSaveDomDocumentToXML(fileName);
+}
 
 void MainWindow::slotPrint() {}
 

@@ -32,6 +32,12 @@ public:
     // Shows the list of fields to correct and returns true when there are any.
     bool reportErrorFields();
 
+    // Asks whether unsaved changes may be dropped; true when there are none
+    // or the user agrees.
+    bool mayReplaceDocument();
+    // The state after every document load: save and write enabled.
+    void documentLoaded();
+
     // The report walk over the navigation tree.
     void appendTreeRows(QString& html);
     void goingTree(QTreeWidgetItem* qtwi, QString& html, QString con);
@@ -74,6 +80,8 @@ protected:
 
 private:
     friend class ControllerMenuCommands; // runs the controller commands with choosePort
+    void newDocument(const QString& defaultFile, const QString& modelName);
+
     QList<QMenu*> m_Menus;
 };
 

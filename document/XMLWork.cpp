@@ -1,6 +1,62 @@
 #include "document/XMLWork.h"
 
+#include "app/BoxForLines.h"
+#include "app/MainWindow.h"
+#include "app/ScrollAreaWidget.h"
+#include "app/TreeWidgetItemLineInLeftTree.h"
+#include "app/UserDialogs.h"
+#include "conditions/HideConds.h"
+#include "conditions/HideConds_Cont.h"
+#include "document/NestingCheck.h"
+#include "document/SymbolTable.h"
+#include "document/ValueCodec.h"
+#include "lines/LineInBox.h"
+
+#include <QCoreApplication>
+#include <QDir>
 #include <QDomDocument>
+#include <QFile>
+#include <QRegularExpression>
+#include <QSaveFile>
+#include <QTreeWidget>
+#include <QTreeWidgetItemIterator>
+
+namespace {
+const QString kOpenErrorTitle = QStringLiteral("Ошибка Открытия файла");
+
+QString quotedFileName(const QString& fileName)
+{
+    return QStringLiteral("«") + QDir::toNativeSeparators(fileName) + QStringLiteral("»");
+}
+
+void reportDocumentError(const QString& reason, qint64 line, qint64 column)
+{
+    UserDialogs::about(nullptr, kOpenErrorTitle,
+                       reason + QStringLiteral(" line=") + QString::number(line) +
+                           QStringLiteral(" col=") + QString::number(column));
+}
+
+// The serialiser writes the declaration as it was read; the text is UTF-8
+// whatever it names, so another encoding there would corrupt the saved file
+// for every reader.
+QString declaringUtf8(const QString& text)
+{
+    if (!text.startsWith(QLatin1String("<?xml")))
+        return text;
+    const int declarationEnd = text.indexOf(QLatin1String("?>"));
+    if (declarationEnd < 0)
+        return text;
+    static const QRegularExpression encoding(
+        QStringLiteral("\\sencoding\\s*=\\s*(['\"])([^'\"]*)\\1"));
+    const QRegularExpressionMatch match = encoding.match(text.leftRef(declarationEnd));
+    if (!match.hasMatch() ||
+        match.captured(2).compare(QLatin1String("UTF-8"), Qt::CaseInsensitive) == 0)
+        return text;
+    QString result = text;
+    result.replace(match.capturedStart(2), match.capturedLength(2), QStringLiteral("UTF-8"));
+    return result;
+}
+} // namespace
 
 XMLWork::XMLWork(QObject* parent) : QObject(parent) {}
 
@@ -11,20 +67,202 @@ XMLWork::~XMLWork()
 
 void XMLWork::slotRenderXMLAndCreatGUI(const QString& fileName)
 {
-    Q_UNUSED(fileName);
+    loadFile(fileName);
 }
 
 void XMLWork::slotRenderXMLAndCreatGUI(const QByteArray& bytes)
 {
-    Q_UNUSED(bytes);
+    loadBytes(bytes);
+}
+
+XMLWork::LoadResult XMLWork::loadFile(const QString& fileName)
+{
+    discardDocument();
+    QFile file(fileName);
+    QByteArray text;
+    if (file.open(QIODevice::ReadOnly))
+        text = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        UserDialogs::critical(nullptr, kOpenErrorTitle,
+                              QStringLiteral("Не удалось открыть файл ") +
+                                  quotedFileName(fileName) + QStringLiteral(": ") +
+                                  file.errorString());
+        return LoadResult::Unreadable;
+    }
+    file.close();
+    return parseAndBuild(text);
+}
+
+XMLWork::LoadResult XMLWork::loadBytes(const QByteArray& bytes)
+{
+    discardDocument();
+    return parseAndBuild(bytes);
+}
+
+void XMLWork::discardDocument()
+{
+    if (!m_Document)
+        return;
+    m_ScrollArea->m_Current = nullptr;
+    m_Tree->clear();
+    delete m_Document;
+    m_Document = nullptr;
+    if (g_MainWindow)
+        g_MainWindow->m_ErrorFields.clear();
+    // A load that fails leaves nothing of the old document behind.
+    if (g_SymbolTable)
+        g_SymbolTable->clear();
+}
+
+XMLWork::LoadResult XMLWork::parseAndBuild(const QByteArray& text)
+{
+    m_Document = new QDomDocument;
+    const NestingCheck::Result nesting = NestingCheck::findTooDeep(text, kMaxNestingDepth);
+    if (nesting.tooDeep) {
+        reportDocumentError(QStringLiteral("Слишком глубокая вложенность элементов (больше ") +
+                                QString::number(kMaxNestingDepth) + QStringLiteral(" уровней)"),
+                            nesting.line, nesting.column);
+        return LoadResult::Refused;
+    }
+    QString message;
+    int line = 0;
+    int column = 0;
+    if (!m_Document->setContent(text, false, &message, &line, &column)) {
+        // The parser leaves what it read before the fault; none of it is
+        // part of a document.
+        *m_Document = QDomDocument();
+        reportDocumentError(message, line, column);
+        return LoadResult::Refused;
+    }
+
+    const QDomElement root = m_Document->documentElement();
+    if (g_SymbolTable)
+        g_SymbolTable->loadSymbols(root);
+    renderNode(root, nullptr, false);
+    m_Tree->expandAll();
+
+    g_HideConds->connectConds();
+    g_HideConds_Cont->connectConds();
+    g_HideConds->clearConds();
+    g_HideConds_Cont->clearConds();
+
+    QCoreApplication::processEvents();
+    loadValuesFromDom();
+    QCoreApplication::processEvents();
+    return LoadResult::Loaded;
+}
+
+void XMLWork::renderNode(const QDomNode& node, TreeWidgetItemLineInLeftTree* parentItem, bool start)
+{
+    if (node.isElement() && node.nodeName() == QLatin1String("lir1Settings") && g_MainWindow) {
+        g_MainWindow->m_FormatVerMaj = ValueCodec::formatVersionByte(
+            node.toElement().attribute(QStringLiteral("formatVerMaj")));
+    }
+    // A container's hideConds counts only before its first signal or
+    // hideConds, or right after a nested container.
+    bool open = start;
+    for (QDomNode child = node.firstChild(); !child.isNull(); child = child.nextSibling()) {
+        const QDomElement element = child.toElement();
+        const QString tag = element.isNull() ? QString() : element.tagName();
+        if (tag == QLatin1String("container")) {
+            auto* item = new TreeWidgetItemLineInLeftTree(0);
+            item->setText(0, element.attribute(QStringLiteral("name")));
+            if (parentItem)
+                parentItem->addChild(item);
+            else
+                m_Tree->addTopLevelItem(item);
+            open = true;
+            renderNode(element, item, true);
+        } else if (tag == QLatin1String("signal") && !parentItem) {
+            UserDialogs::about(nullptr, QStringLiteral("Ошибка разбора файла"),
+                               element.attribute(QStringLiteral("name")) +
+                                   QStringLiteral(", большая ошибка <signal> без <container>"));
+            open = false;
+        } else if (tag == QLatin1String("signal")) {
+            BoxForLines* box = parentItem->addLine(new LineInBox(element), nullptr);
+            if (box->parentWidget() != m_ScrollArea->m_Content)
+                box->setParent(m_ScrollArea->m_Content);
+            open = false;
+            renderNode(element, nullptr, false);
+        } else if (tag == QLatin1String("hideConds")) {
+            const bool taken = open && parentItem;
+            open = false;
+            if (taken) {
+                g_HideConds_Cont->readHideConds(parentItem, element);
+                renderNode(element, nullptr, false);
+            }
+        } else {
+            renderNode(child, nullptr, open);
+        }
+    }
+}
+
+void XMLWork::loadValuesFromDom()
+{
+    for (QTreeWidgetItemIterator it(m_Tree); *it; ++it) {
+        if (auto* item = dynamic_cast<TreeWidgetItemLineInLeftTree*>(*it)) {
+            for (BoxForLines* box : qAsConst(item->m_Boxes))
+                box->loadLinesFromDom();
+        }
+    }
+}
+
+bool XMLWork::hasDocument() const
+{
+    return m_Document && !m_Document->documentElement().isNull();
+}
+
+QByteArray XMLWork::documentText() const
+{
+    if (!hasDocument())
+        return QByteArray();
+    return declaringUtf8(m_Document->toString(4)).toUtf8();
+}
+
+bool XMLWork::saveToFile(const QString& fileName, QString& reason) const
+{
+    const QByteArray text = documentText();
+    QSaveFile file(fileName);
+    // Writing in place would leave a half-written file behind a failure.
+    file.setDirectWriteFallback(false);
+    // Unbuffered, so that a short write (a full disk) shows at once instead of
+    // being lost in the buffer and committed as a truncated file.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
+        reason = file.errorString();
+        return false;
+    }
+    qint64 written = 0;
+    while (written < text.size()) {
+        const qint64 count = file.write(text.constData() + written, text.size() - written);
+        if (count <= 0) {
+            reason = file.errorString();
+            file.cancelWriting();
+            return false;
+        }
+        written += count;
+    }
+    if (!file.commit()) {
+        reason = file.errorString();
+        return false;
+    }
+    return true;
 }
 
 void XMLWork::slotSaveDomDocumentToXML(const QString& fileName)
 {
-    Q_UNUSED(fileName);
+    // Without a document there is nothing to write; an empty file would only
+    // destroy whatever had that name.
+    if (!hasDocument())
+        return;
+    QString reason;
+    if (!saveToFile(fileName, reason)) {
+        UserDialogs::critical(g_MainWindow, QStringLiteral("Ошибка сохранения файла"),
+                              QStringLiteral("Не удалось сохранить файл ") +
+                                  quotedFileName(fileName) + QStringLiteral(": ") + reason);
+    }
 }
 
 void XMLWork::slotSaveDomDocumentToBytes(QByteArray& bytes)
 {
-    Q_UNUSED(bytes);
+    bytes += documentText();
 }

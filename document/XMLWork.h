@@ -2,25 +2,66 @@
 
 #include <QObject>
 
+class QByteArray;
 class QDomDocument;
+class QDomNode;
 class QTreeWidget;
 class ScrollAreaWidget;
+class TreeWidgetItemLineInLeftTree;
 
 // Owns the current settings document and builds the screens from it.
 class XMLWork : public QObject
 {
     Q_OBJECT
 public:
+    // Deeper nesting than this is refused before the DOM parse: the parser and
+    // the walk recurse once per level, and a real settings document stays far
+    // below it.
+    static constexpr int kMaxNestingDepth = 256;
+
+    enum class LoadResult
+    {
+        Loaded,    // the document is held and its screens are built
+        Refused,   // the text is no document (parse error, nested too deeply)
+        Unreadable // the file could not be read; no document is held
+    };
+
     explicit XMLWork(QObject* parent = nullptr);
     ~XMLWork() override;
+
+    // The loads behind the two render slots; each message has been shown
+    // when they return.
+    LoadResult loadFile(const QString& fileName);
+    LoadResult loadBytes(const QByteArray& bytes);
+
+    // True when a document with a document element is held, that is after a
+    // load that succeeded.
+    bool hasDocument() const;
+    // The document as saved: indented by 4, UTF-8, declaring UTF-8 when it
+    // declares an encoding at all. Empty without a document.
+    QByteArray documentText() const;
+    // Replaces `fileName` with the document as a whole or leaves it as it
+    // was; on failure `reason` says why.
+    bool saveToFile(const QString& fileName, QString& reason) const;
 
     QDomDocument* m_Document = nullptr;
     QTreeWidget* m_Tree = nullptr;
     ScrollAreaWidget* m_ScrollArea = nullptr;
+
+    // The walk over `node`: one tree item per container, one line per
+    // signal, the containers' conditions handed to their registry.
+    // `parentItem` is the container whose children are walked (none outside
+    // containers); `start` tells whether a hideConds may still belong to it.
+    void renderNode(const QDomNode& node, TreeWidgetItemLineInLeftTree* parentItem, bool start);
 
 public slots:
     void slotRenderXMLAndCreatGUI(const QString& fileName);
     void slotRenderXMLAndCreatGUI(const QByteArray& bytes);
     void slotSaveDomDocumentToXML(const QString& fileName);
     void slotSaveDomDocumentToBytes(QByteArray& bytes);
+
+private:
+    void discardDocument();
+    LoadResult parseAndBuild(const QByteArray& text);
+    void loadValuesFromDom();
 };

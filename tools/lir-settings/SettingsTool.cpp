@@ -1,38 +1,77 @@
 #include "tools/lir-settings/SettingsTool.h"
 
+#include "app/AppSetup.h"
+#include "tools/lir-settings/ToolCommand.h"
+
+#include <QApplication>
 #include <QCoreApplication>
 #include <QStringList>
 #include <QTextStream>
+#include <memory>
 
-namespace {
-const char* const kUsage =
-    "Usage: lir-settings COMMAND [ARGS]\n"
-    "\n"
-    "Works on ЛИР-1/ЛИР-2 settings documents with the editor's own code.\n"
-    "\n"
-    "Options:\n"
-    "  --help       show this help and exit\n"
-    "  --version    show the version and exit\n";
+void SettingsTool::printUsage(QTextStream& stream)
+{
+    // QStringLiteral: a plain literal would reach the stream as Latin-1.
+    stream << QStringLiteral("Usage: lir-settings COMMAND [ARGS]\n"
+                             "\n"
+                             "Works on ЛИР-1/ЛИР-2 settings documents with the editor's own code.\n"
+                             "\n"
+                             "Commands:\n");
+    for (const auto& command : ToolCommand::all()) {
+        const QString synopsis = command->name() + QLatin1Char(' ') + command->arguments();
+        stream << "  " << synopsis.leftJustified(22) << ' ' << command->summary() << '\n';
+    }
+    stream << "\n"
+              "Options:\n"
+              "  --help       show this help and exit\n"
+              "  --version    show the version and exit\n";
+}
+
+void SettingsTool::chooseOffscreenPlatform()
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
 }
 
 int SettingsTool::run(int argc, char** argv)
 {
-    QCoreApplication application(argc, argv);
+    const QString first = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString();
+    std::unique_ptr<ToolCommand> command = ToolCommand::create(first);
+    // The platform must be chosen before the application object exists.
+    if (command && command->needsWindow())
+        chooseOffscreenPlatform();
+    return runCommand(argc, argv, command.get());
+}
+
+int SettingsTool::runCommand(int& argc, char** argv, ToolCommand* command)
+{
+    const std::unique_ptr<QCoreApplication> application(command && command->needsWindow()
+                                                            ? new QApplication(argc, argv)
+                                                            : new QCoreApplication(argc, argv));
+    // Qt's own texts in messages (reasons of file errors) read as in the editor.
+    if (command && command->needsWindow())
+        installQtRussianTranslation(*application);
     QTextStream out(stdout);
     QTextStream err(stderr);
-    const QStringList args = application.arguments().mid(1);
+    out.setCodec("UTF-8");
+    err.setCodec("UTF-8");
+    const QStringList args = QCoreApplication::arguments().mid(1);
     if (args.isEmpty()) {
-        err << kUsage;
+        printUsage(err);
         return 2;
     }
     if (args.first() == QLatin1String("--help")) {
-        out << kUsage;
+        printUsage(out);
         return 0;
     }
     if (args.first() == QLatin1String("--version")) {
         out << "lir-settings 1.0\n";
         return 0;
     }
-    err << "lir-settings: unknown command " << args.first() << "\n" << kUsage;
-    return 2;
+    if (!command) {
+        err << "lir-settings: unknown command " << args.first() << "\n";
+        printUsage(err);
+        return 2;
+    }
+    return command->run(args.mid(1), out, err);
 }

@@ -1,0 +1,306 @@
+#include "app/BoxForLines.h"
+#include "app/MainWindow.h"
+#include "app/ScrollAreaWidget.h"
+#include "app/TreeWidgetItemLineInLeftTree.h"
+#include "common/DocumentHelpers.h"
+#include "common/ScriptedDialogs.h"
+#include "common/TestRegistry.h"
+#include "document/XMLWork.h"
+#include "lines/LineInBox.h"
+
+#include <QDomElement>
+#include <QFrame>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTest>
+#include <QTreeWidget>
+
+using namespace DocumentHelpers;
+
+namespace {
+// A(1 line) > B(2 lines) > C(no line) > D(1 line), and E without anything.
+const QByteArray kNested = R"(<lir1Settings formatVerMaj="1">
+    <container name="A">
+        <signal name="a1" type="string" value="a"/>
+        <container name="B">
+            <signal name="b1" type="string" value="1"/>
+            <signal name="b2" type="string" value="2"/>
+            <container name="C">
+                <container name="D"><signal name="d1" type="string" value="d"/></container>
+            </container>
+        </container>
+    </container>
+    <container name="E"/>
+</lir1Settings>)";
+} // namespace
+
+class TestNavigation : public QObject
+{
+    Q_OBJECT
+
+    static TreeWidgetItemLineInLeftTree* containerAt(const MainWindow& window, const QString& path)
+    {
+        return dynamic_cast<TreeWidgetItemLineInLeftTree*>(itemAt(window.m_Tree, path));
+    }
+
+    // The paths of the items whose boxes are not hidden.
+    static QStringList shownBoxes(const MainWindow& window)
+    {
+        QStringList shown;
+        for (const char* path : {"0", "0/0", "0/0/0", "0/0/0/0", "1"}) {
+            for (const BoxForLines* box : containerAt(window, path)->m_Boxes) {
+                if (!box->isHidden())
+                    shown << path;
+            }
+        }
+        return shown;
+    }
+
+private slots:
+    void treeMirrorsContainers_data()
+    {
+        QTest::addColumn<QByteArray>("document");
+        QTest::addColumn<QString>("outline");
+        QTest::newRow("nested, all expanded") << kNested << "A{1}(B{2}(C{}(D{1}))) E{}";
+        QTest::newRow("empty document element") << QByteArray("<lir1Settings/>") << "";
+        QTest::newRow("document order kept")
+            << QByteArray("<lir1Settings><container name='b'/><container name='a'/>"
+                          "<container name='c'><signal type='string'/><signal "
+                          "type='string'/><signal type='string'/></container>"
+                          "</lir1Settings>")
+            << "b{} a{} c{3}";
+        QTest::newRow("containers inside other elements become top-level")
+            << QByteArray("<lir1Settings><group><container name='X'><signal "
+                          "type='string'/></container></group>"
+                          "<container name='Y'><other><container name='Z'/></other></container>"
+                          "</lir1Settings>")
+            << "X{1} Y{} Z{}";
+        QTest::newRow("missing name gives empty text")
+            << QByteArray(
+                   "<lir1Settings><container><signal type='string'/></container></lir1Settings>")
+            << "{1}";
+    }
+
+    void treeMirrorsContainers()
+    {
+        QFETCH(QByteArray, document);
+        QFETCH(QString, outline);
+        ScriptedDialogs dialogs;
+        MainWindow window;
+        QCOMPARE(window.m_XmlWork->loadBytes(document), XMLWork::LoadResult::Loaded);
+        QCOMPARE(treeOutline(window.m_Tree), outline);
+        QVERIFY(!window.m_ScrollArea->m_Current);
+        for (QTreeWidgetItemIterator it(window.m_Tree); *it; ++it) {
+            QCOMPARE((*it)->type(), 0);
+            for (BoxForLines* box : dynamic_cast<TreeWidgetItemLineInLeftTree*>(*it)->m_Boxes) {
+                QCOMPARE(box->parentWidget(), window.m_ScrollArea->m_Content);
+                QVERIFY(box->isHidden());
+                QVERIFY(box->title().isEmpty());
+            }
+        }
+        QCOMPARE(window.m_ScrollArea->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+        QVERIFY(window.m_ScrollArea->widgetResizable());
+    }
+
+    void boxGrid()
+    {
+        ScriptedDialogs dialogs;
+        MainWindow window;
+        window.m_XmlWork->loadBytes(
+            "<lir1Settings><container name='A'><signal name='one' type='string'/>"
+            "<signal name='two' type='string'/><signal name='three' type='string'/></container>"
+            "</lir1Settings>");
+        BoxForLines* box = containerAt(window, "0")->m_Boxes.value(0);
+        QVERIFY(box);
+        QCOMPARE(box->m_Layout->verticalSpacing(), 6);
+        QCOMPARE(box->m_Layout->sizeConstraint(), QLayout::SetMinimumSize);
+        QCOMPARE(box->m_Lines.size(), 3);
+
+        // Each line starts at the row count of the grid it found, which an
+        // empty grid reports as 1: separator, line, separator, and the next
+        // line one row further down.
+        const auto position = [box](QWidget* widget) {
+            int row = -1, column = -1, rowSpan = 0, columnSpan = 0;
+            const int index = box->m_Layout->indexOf(widget);
+            if (index >= 0)
+                box->m_Layout->getItemPosition(index, &row, &column, &rowSpan, &columnSpan);
+            return QStringLiteral("%1,%2,%3,%4").arg(row).arg(column).arg(rowSpan).arg(columnSpan);
+        };
+        QList<QFrame*> separators;
+        for (QFrame* frame : box->findChildren<QFrame*>()) {
+            if (frame->frameShape() == QFrame::HLine)
+                separators << frame;
+        }
+        QCOMPARE(separators.size(), 4);
+        for (QFrame* separator : separators)
+            QCOMPARE(separator->frameShadow(), QFrame::Raised);
+        const QStringList names = {"one", "two", "three"};
+        QStringList rows;
+        for (int i = 0; i < separators.size(); ++i)
+            rows << position(separators.at(i));
+        QCOMPARE(rows, QStringList({"1,1,1,3", "3,1,1,3", "6,1,1,3", "9,1,1,3"}));
+        const int lineRows[] = {2, 5, 8};
+        for (int i = 0; i < 3; ++i) {
+            LineInBox* line = box->m_Lines.at(i);
+            QCOMPARE(line->parent(), box);
+            QCOMPARE(line->m_LabelName->text(), names.at(i));
+            QCOMPARE(position(line->m_LabelName), QStringLiteral("%1,1,1,1").arg(lineRows[i]));
+            QCOMPARE(position(line->m_Editor), QStringLiteral("%1,2,1,1").arg(lineRows[i]));
+            QCOMPARE(position(line->m_Hint), QStringLiteral("%1,3,1,1").arg(lineRows[i]));
+            QCOMPARE(position(line->m_Separator), QStringLiteral("%1,1,1,3").arg(lineRows[i] + 1));
+        }
+        for (int row = 0; row < box->m_Layout->rowCount(); ++row)
+            QVERIFY(!box->m_Layout->itemAtPosition(row, 0));
+    }
+
+    void addLineToGivenBox()
+    {
+        ScriptedDialogs dialogs;
+        MainWindow window;
+        QDomDocument document;
+        document.setContent(QByteArray("<signal name='s' type='string'/>"));
+        TreeWidgetItemLineInLeftTree item;
+        BoxForLines* first = item.addLine(new LineInBox(document.documentElement()));
+        QCOMPARE(item.m_Boxes, QVector<BoxForLines*>({first}));
+        QCOMPARE(item.addLine(new LineInBox(document.documentElement())), first);
+        auto* other = new BoxForLines;
+        item.m_Boxes.append(other);
+        QCOMPARE(item.addLine(new LineInBox(document.documentElement()), nullptr), other);
+        QCOMPARE(item.addLine(new LineInBox(document.documentElement()), first), first);
+        QCOMPARE(first->m_Lines.size(), 3);
+        QCOMPARE(other->m_Lines.size(), 1);
+    }
+
+    void activation_data()
+    {
+        QTest::addColumn<QStringList>("clicks");
+        QTest::addColumn<QStringList>("shown");
+        QTest::addColumn<QString>("current");
+        QTest::newRow("first click shows the box") << QStringList{"0"} << QStringList{"0"} << "0";
+        QTest::newRow("the next click hides the previous box")
+            << QStringList{"0", "0/0"} << QStringList{"0/0"} << "0/0";
+        QTest::newRow("a container without settings empties the pane")
+            << QStringList{"0/0", "0/0/0"} << QStringList{} << "0/0/0";
+        QTest::newRow("and so does one without anything")
+            << QStringList{"0/0/0/0", "1"} << QStringList{} << "1";
+        QTest::newRow("clicking the active item again")
+            << QStringList{"0/0", "0/0"} << QStringList{"0/0"} << "0/0";
+        QTest::newRow("back to an earlier item")
+            << QStringList{"0", "0/0/0/0", "0"} << QStringList{"0"} << "0";
+    }
+
+    void activation()
+    {
+        QFETCH(QStringList, clicks);
+        QFETCH(QStringList, shown);
+        QFETCH(QString, current);
+        ScriptedDialogs dialogs;
+        MainWindow window;
+        window.m_XmlWork->loadBytes(kNested);
+        for (const QString& path : clicks) {
+            const QSize before = window.m_ScrollArea->m_Content->minimumSize();
+            TreeWidgetItemLineInLeftTree* item = containerAt(window, path);
+            window.m_ScrollArea->slotActivatedBox(item, 0);
+            if (item->m_Boxes.isEmpty())
+                QCOMPARE(window.m_ScrollArea->m_Content->minimumSize(), before);
+            else
+                QCOMPARE(window.m_ScrollArea->m_Content->minimumSize(),
+                         item->m_Boxes.last()->sizeHint());
+        }
+        QCOMPARE(shownBoxes(window), shown);
+        QCOMPARE(window.m_ScrollArea->m_Current, containerAt(window, current));
+    }
+
+    void onlyClicksActivate()
+    {
+        ScriptedDialogs dialogs;
+        MainWindow window;
+        window.m_XmlWork->loadBytes(kNested);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QTreeWidgetItem* b = itemAt(window.m_Tree, "0/0");
+        window.m_Tree->setCurrentItem(b);
+        QVERIFY(!window.m_ScrollArea->m_Current);
+
+        const QRect rect = window.m_Tree->visualItemRect(b);
+        QTest::mouseClick(window.m_Tree->viewport(), Qt::LeftButton, {}, rect.center());
+        QCOMPARE(window.m_ScrollArea->m_Current, containerAt(window, "0/0"));
+        QCOMPARE(shownBoxes(window), QStringList{"0/0"});
+
+        // Not a container item, or no item at all: ignored.
+        auto* plain = new QTreeWidgetItem(window.m_Tree, {QStringLiteral("plain")});
+        window.m_ScrollArea->slotActivatedBox(plain, 0);
+        window.m_ScrollArea->slotActivatedBox(nullptr, 0);
+        QCOMPARE(window.m_ScrollArea->m_Current, containerAt(window, "0/0"));
+        QCOMPARE(shownBoxes(window), QStringList{"0/0"});
+    }
+
+    void showingReloadsLines()
+    {
+        ScriptedDialogs dialogs;
+        MainWindow window;
+        window.m_XmlWork->loadBytes(kNested);
+        LineInBox* b1 = containerAt(window, "0/0")->m_Boxes.at(0)->m_Lines.at(0);
+        QCOMPARE(b1->m_Widgets.size(), 1);
+        auto* editor = qobject_cast<QLineEdit*>(b1->m_Widgets.at(0));
+        QVERIFY(editor);
+        QCOMPARE(editor->text(), QStringLiteral("1"));
+
+        window.m_ScrollArea->slotActivatedBox(containerAt(window, "0/0"), 0);
+        b1->m_Element->setAttribute(QStringLiteral("value"), QStringLiteral("changed while shown"));
+        window.m_ScrollArea->slotActivatedBox(containerAt(window, "0/0"), 0);
+        QCOMPARE(editor->text(), QStringLiteral("1"));
+
+        window.m_ScrollArea->slotActivatedBox(containerAt(window, "0"), 0);
+        b1->m_Element->setAttribute(QStringLiteral("value"),
+                                    QStringLiteral("changed while hidden"));
+        window.m_ScrollArea->slotActivatedBox(containerAt(window, "0/0"), 0);
+        QCOMPARE(editor->text(), QStringLiteral("changed while hidden"));
+    }
+
+    void findTreeWidgetOfBox_data()
+    {
+        QTest::addColumn<QString>("owner"); // path of the item whose box is looked up
+        QTest::addColumn<bool>("hideOwner");
+        QTest::newRow("top level") << "0" << false;
+        QTest::newRow("depth 1") << "0/0" << false;
+        QTest::newRow("depth 3") << "0/0/0/0" << false;
+        QTest::newRow("depth 3, hidden") << "0/0/0/0" << true;
+        QTest::newRow("under a hidden parent") << "0/0" << true;
+    }
+
+    void findTreeWidgetOfBox()
+    {
+        QFETCH(QString, owner);
+        QFETCH(bool, hideOwner);
+        ScriptedDialogs dialogs;
+        MainWindow window;
+        window.m_XmlWork->loadBytes(kNested);
+        TreeWidgetItemLineInLeftTree* item = containerAt(window, owner);
+        if (hideOwner)
+            item->parent() ? item->parent()->setHidden(true) : item->setHidden(true);
+        QCOMPARE(window.findTreeWidgetOfBox(item->m_Boxes.at(0)), item);
+    }
+
+    void findTreeWidgetOfBoxFindsNothing()
+    {
+        ScriptedDialogs dialogs;
+        MainWindow window;
+        window.m_XmlWork->loadBytes(kNested);
+        BoxForLines foreign;
+        QVERIFY(!window.findTreeWidgetOfBox(&foreign));
+        QVERIFY(!window.findTreeWidgetOfBox(nullptr));
+
+        // Below an item of another class nothing is searched.
+        auto* plain = new QTreeWidgetItem(window.m_Tree);
+        auto* hidden = new TreeWidgetItemLineInLeftTree;
+        plain->addChild(hidden);
+        auto* box = new BoxForLines;
+        hidden->m_Boxes.append(box);
+        QVERIFY(!window.findTreeWidgetOfBox(box));
+    }
+};
+
+LIR_TEST_CLASS(TestNavigation)
+#include "tst_Navigation.moc"

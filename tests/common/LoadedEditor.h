@@ -1,0 +1,33 @@
+#pragma once
+
+#include "app/MainWindow.h"
+#include "common/ScriptedDialogs.h"
+
+#include <QByteArray>
+#include <QStringList>
+
+class LineInBox;
+class TreeWidgetItemLineInLeftTree;
+
+// A main window with scripted dialogs that loads documents through the
+// editor's own loader, and finds lines and containers by their texts.
+class LoadedEditor
+{
+public:
+    void load(const QByteArray& xml);
+    void loadFile(const QString& fileName);
+
+    // The first line whose caption is `label`, in walk order; null when none.
+    LineInBox* line(const QString& label) const;
+    // The first navigation item named `name`, depth first; null when none.
+    TreeWidgetItemLineInLeftTree* item(const QString& name) const;
+    // Captions of all lines, in walk order, whose line is shown.
+    QStringList visibleLines() const;
+    QList<LineInBox*> allLines() const;
+
+    // Types `text` into a number line and finishes the edit, as Return does.
+    static void finishNumber(LineInBox* line, const QString& text);
+
+    ScriptedDialogs dialogs;
+    MainWindow window;
+};

@@ -1,0 +1,154 @@
+#include "common/DocumentHelpers.h"
+#include "common/TestRegistry.h"
+#include "document/XMLWork.h"
+
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+// Runs the built `lir-settings` as a user would, without a display.
+class TestCheckTool : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir m_Dir;
+
+    // "@data/", "@defaults/" and "@tmp/" stand for the test data, the default
+    // documents and a scratch folder.
+    QString expand(QString text) const
+    {
+        return text.replace(QLatin1String("@data/"), QStringLiteral(LIR_TEST_DATA_DIR "/"))
+            .replace(QLatin1String("@defaults/"), QStringLiteral(LIR_DEFAULTS_DIR "/"))
+            .replace(QLatin1String("@tmp/"), m_Dir.path() + QLatin1Char('/'));
+    }
+
+    struct Run
+    {
+        int exitCode = -1;
+        QString out;
+        QString err;
+    };
+
+    Run run(const QStringList& args) const
+    {
+        QProcess process;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.remove(QStringLiteral("QT_QPA_PLATFORM"));
+        environment.remove(QStringLiteral("DISPLAY"));
+        environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
+        process.setProcessEnvironment(environment);
+        QStringList expanded;
+        for (const QString& arg : args)
+            expanded << expand(arg);
+        process.start(QStringLiteral(LIR_TOOLS_DIR "/lir-settings"), expanded);
+        Run result;
+        if (!process.waitForFinished(120000) || process.exitStatus() != QProcess::NormalExit)
+            return result;
+        result.exitCode = process.exitCode();
+        result.out = QString::fromUtf8(process.readAllStandardOutput());
+        result.err = QString::fromUtf8(process.readAllStandardError());
+        return result;
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(m_Dir.isValid());
+        QVERIFY(DocumentHelpers::writeFile(m_Dir.filePath(QStringLiteral("deep.xml")),
+                                           DocumentHelpers::nestedContainers(50000)));
+        QVERIFY(DocumentHelpers::writeFile(
+            m_Dir.filePath(QStringLiteral("good.xml")),
+            "<lir1Settings formatVerMaj='1'><container name='A'>"
+            "<signal name='s' type='string' value='x'/></container></lir1Settings>"));
+    }
+
+    void check_data()
+    {
+        QTest::addColumn<QStringList>("files");
+        QTest::addColumn<QStringList>("printed");
+        QTest::addColumn<int>("exitCode");
+        const QString mismatch = QStringLiteral(
+            "@data/broken_tag_mismatch.xml: Ошибка Открытия файла: tag mismatch line=5 col=15");
+        const QString deep =
+            QStringLiteral("@tmp/deep.xml: Ошибка Открытия файла: Слишком глубокая вложенность "
+                           "элементов (больше 256 уровней) line=1 col=%1")
+                .arg(31 + 20 * XMLWork::kMaxNestingDepth);
+        const QString missing = QStringLiteral(
+            "@tmp/missing.xml: Ошибка Открытия файла: Не удалось открыть файл «@tmp/missing.xml»: "
+            "No such file or directory");
+        QTest::newRow("default documents")
+            << QStringList{"@defaults/lir1_sets_default.xml", "@defaults/lir2_sets_default.xml"}
+            << QStringList() << 0;
+        QTest::newRow("a small document") << QStringList{"@tmp/good.xml"} << QStringList() << 0;
+        QTest::newRow("tag mismatch")
+            << QStringList{"@data/broken_tag_mismatch.xml"} << QStringList{mismatch} << 1;
+        QTest::newRow("signals outside containers")
+            << QStringList{"@data/signal_without_container.xml"}
+            << QStringList{"@data/signal_without_container.xml: Ошибка разбора файла: Скорость, "
+                           "большая ошибка <signal> без <container>",
+                           "@data/signal_without_container.xml: Ошибка разбора файла: Шаг, "
+                           "большая ошибка <signal> без <container>"}
+            << 1;
+        QTest::newRow("nested too deeply")
+            << QStringList{"@tmp/deep.xml"} << QStringList{deep} << 1;
+        QTest::newRow("good and broken mixed")
+            << QStringList{"@tmp/good.xml", "@data/broken_tag_mismatch.xml",
+                           "@defaults/lir2_sets_default.xml"}
+            << QStringList{mismatch} << 1;
+        QTest::newRow("a missing file")
+            << QStringList{"@tmp/missing.xml"} << QStringList{missing} << 2;
+        QTest::newRow("a missing file among broken ones")
+            << QStringList{"@tmp/deep.xml", "@tmp/missing.xml", "@tmp/good.xml"}
+            << QStringList{deep, missing} << 2;
+    }
+
+    void check()
+    {
+        QFETCH(QStringList, files);
+        QFETCH(QStringList, printed);
+        QFETCH(int, exitCode);
+        const Run result = run(QStringList{"check"} + files);
+        QString expected;
+        for (const QString& line : printed)
+            expected += expand(line) + QLatin1Char('\n');
+        QCOMPARE(result.out, expected);
+        QCOMPARE(result.exitCode, exitCode);
+    }
+
+    void commandLine_data()
+    {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QString>("out"); // a line the output must hold
+        QTest::addColumn<QString>("err"); // a line the error output must hold
+        QTest::newRow("help") << QStringList{"--help"} << 0
+                              << "  check FILE...          load each document as the editor does "
+                                 "and print its messages"
+                              << "";
+        QTest::newRow("version") << QStringList{"--version"} << 0 << "lir-settings 1.0"
+                                 << "";
+        QTest::newRow("nothing") << QStringList() << 2 << ""
+                                 << "Usage: lir-settings COMMAND [ARGS]";
+        QTest::newRow("check without files") << QStringList{"check"} << 2 << ""
+                                             << "Usage: lir-settings check FILE...";
+        QTest::newRow("unknown command") << QStringList{"bogus"} << 2 << ""
+                                         << "lir-settings: unknown command bogus";
+    }
+
+    void commandLine()
+    {
+        QFETCH(QStringList, args);
+        QFETCH(int, exitCode);
+        QFETCH(QString, out);
+        QFETCH(QString, err);
+        const Run result = run(args);
+        QCOMPARE(result.exitCode, exitCode);
+        QVERIFY2(result.out.split('\n').contains(out) || out.isEmpty(), qPrintable(result.out));
+        QVERIFY2(result.err.split('\n').contains(err) || err.isEmpty(), qPrintable(result.err));
+        if (out.isEmpty())
+            QVERIFY(result.out.isEmpty());
+    }
+};
+
+LIR_TEST_CLASS(TestCheckTool)
+#include "tst_CheckTool.moc"

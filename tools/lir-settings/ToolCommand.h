@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <functional>
+#include <memory>
+#include <vector>
+
+class QTextStream;
+
+// One command of `lir-settings` ("check", ...). Each command is a class in
+// its own file that registers itself with LIR_TOOL_COMMAND, so adding a
+// command touches no other file.
+class ToolCommand
+{
+public:
+    using Factory = std::function<std::unique_ptr<ToolCommand>()>;
+
+    virtual ~ToolCommand();
+
+    // The word that selects the command.
+    virtual QString name() const = 0;
+    // The arguments as shown in the help, e.g. "FILE...".
+    virtual QString arguments() const = 0;
+    // One line for the help.
+    virtual QString summary() const = 0;
+    // Commands that load documents need the editor's main window and with it
+    // a QApplication; the others run on a QCoreApplication.
+    virtual bool needsWindow() const { return false; }
+    // Runs with the arguments after the command word and returns the exit code.
+    virtual int run(const QStringList& args, QTextStream& out, QTextStream& err) = 0;
+
+    static int add(Factory create);
+    // A new instance of every registered command, ordered by name.
+    static std::vector<std::unique_ptr<ToolCommand>> all();
+    // A new instance of the command named `name`, or none.
+    static std::unique_ptr<ToolCommand> create(const QString& name);
+
+private:
+    static std::vector<Factory>& factories();
+};
+
+#define LIR_TOOL_COMMAND(ClassName)                                                                \
+    static const int ClassName##_registered =                                                      \
+        ToolCommand::add([] { return std::unique_ptr<ToolCommand>(new ClassName); });
