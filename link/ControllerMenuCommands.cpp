@@ -7,7 +7,6 @@
 #include "link/TransferProgressDialog.h"
 
 #include <QAction>
-#include <QDomDocument>
 
 ControllerMenuCommands::ControllerMenuCommands(MainWindow& window) : m_Window(window) {}
 
@@ -93,8 +92,7 @@ void ControllerMenuCommands::takeLoadedDocument(const QByteArray& text)
 
 QByteArray ControllerMenuCommands::documentToWrite() const
 {
-    const QDomDocument* document = m_Window.m_XmlWork->m_Document;
-    if (!document || document->documentElement().isNull())
+    if (!m_Window.m_XmlWork->hasDocument())
         return QByteArray();
     QByteArray bytes;
     m_Window.m_XmlWork->slotSaveDomDocumentToBytes(bytes);
