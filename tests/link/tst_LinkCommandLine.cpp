@@ -6,6 +6,7 @@
 
 #include <QDomDocument>
 #include <QFile>
+#include <QMap>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
@@ -49,12 +50,36 @@ bool writeFile(const QString& path, const QByteArray& bytes)
            file.write(bytes) == bytes.size();
 }
 
-// Attribute order in serialised text follows each process's hash seed, so
-// texts of two processes are compared after one more pass through the DOM.
+// Attribute order in serialised text follows the hash seed of the process
+// that wrote it, so texts of two processes are compared as trees: nodes in
+// order, attributes sorted, and indentation left out.
+void appendCanonical(const QDomNode& node, QString& out)
+{
+    if (node.isText()) {
+        out += node.nodeValue().trimmed();
+        return;
+    }
+    out += QLatin1Char('<') + node.nodeName();
+    QMap<QString, QString> attributes;
+    const QDomNamedNodeMap map = node.attributes();
+    for (int i = 0; i < map.count(); ++i)
+        attributes.insert(map.item(i).nodeName(), map.item(i).nodeValue());
+    for (auto it = attributes.cbegin(); it != attributes.cend(); ++it)
+        out += QLatin1Char(' ') + it.key() + QStringLiteral("=\"") + it.value() + QLatin1Char('"');
+    out += QLatin1Char('>') + (node.isComment() ? node.nodeValue() : QString());
+    for (QDomNode child = node.firstChild(); !child.isNull(); child = child.nextSibling())
+        appendCanonical(child, out);
+    out += QStringLiteral("</>");
+}
+
 QString canonical(const QByteArray& text)
 {
     QDomDocument document;
-    return document.setContent(text) ? document.toString(4) : QString();
+    if (!document.setContent(text))
+        return QString();
+    QString out;
+    appendCanonical(document, out);
+    return out;
 }
 
 // The document as the editor would send it after opening `path`.
