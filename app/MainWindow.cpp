@@ -10,6 +10,8 @@
 #include "conditions/HideConds_Cont.h"
 #include "document/SymbolTable.h"
 #include "document/XMLWork.h"
+#include "report/ReportPrinter.h"
+#include "report/SettingsReport.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -264,7 +266,10 @@ void MainWindow::slotSaveFile()
     m_XmlWork->slotSaveDomDocumentToXML(fileName);
 }
 
-void MainWindow::slotPrint() {}
+void MainWindow::slotPrint()
+{
+    ReportPrinter::print(this);
+}
 
 void MainWindow::slotLoadFromLir() {}
 
@@ -290,12 +295,10 @@ void MainWindow::readFromPort(QIODevice& port, QByteArray& buffer, qint64& recei
 
 void MainWindow::appendTreeRows(QString& html)
 {
-    Q_UNUSED(html);
+    SettingsReport::appendTreeRows(m_Tree, html, this);
 }
 
 void MainWindow::goingTree(QTreeWidgetItem* qtwi, QString& html, QString con)
 {
-    Q_UNUSED(qtwi);
-    Q_UNUSED(html);
-    Q_UNUSED(con);
+    SettingsReport::goingTree(qtwi, html, con, this);
 }
