@@ -13,6 +13,8 @@
 #include "link/ControllerMenuCommands.h"
 #include "link/PortChooser.h"
 #include "link/ReceiveStep.h"
+#include "report/ReportPrinter.h"
+#include "report/SettingsReport.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -267,7 +269,10 @@ void MainWindow::slotSaveFile()
     m_XmlWork->slotSaveDomDocumentToXML(fileName);
 }
 
-void MainWindow::slotPrint() {}
+void MainWindow::slotPrint()
+{
+    ReportPrinter::print(this);
+}
 
 void MainWindow::slotLoadFromLir()
 {
@@ -292,12 +297,10 @@ void MainWindow::readFromPort(QIODevice& port, QByteArray& buffer, qint64& recei
 
 void MainWindow::appendTreeRows(QString& html)
 {
-    Q_UNUSED(html);
+    SettingsReport::appendTreeRows(m_Tree, html, this);
 }
 
 void MainWindow::goingTree(QTreeWidgetItem* qtwi, QString& html, QString con)
 {
-    Q_UNUSED(qtwi);
-    Q_UNUSED(html);
-    Q_UNUSED(con);
+    SettingsReport::goingTree(qtwi, html, con, this);
 }

@@ -148,6 +148,11 @@ XMLWork::LoadResult XMLWork::parseAndBuild(const QByteArray& text)
 
     QCoreApplication::processEvents();
     loadValuesFromDom();
+    // Conditions otherwise act only when a source signals a change; decide
+    // each once against the loaded values so the screens start as the
+    // document says.
+    g_HideConds->evaluateWired();
+    g_HideConds_Cont->evaluateWired();
     QCoreApplication::processEvents();
     return LoadResult::Loaded;
 }

@@ -4,11 +4,7 @@
 #include "lines/IP4Validator.h"
 #include "lines/MACValidator.h"
 #include "lines/MinMaxValidator.h"
-#include "lines/STR1Validator.h"
-#include "lines/STR2Validator.h"
-#include "lines/STR3Validator.h"
-#include "lines/STR4Validator.h"
-#include "lines/STR5Validator.h"
+#include "lines/StringValidatorFactory.h"
 
 #include <QDomDocument>
 #include <QDomElement>
@@ -133,23 +129,6 @@ QString bitProblem(const QString& value)
     return valueText(value) + QStringLiteral(" is neither 0 nor 1");
 }
 
-std::unique_ptr<QValidator> stringValidator(int code)
-{
-    switch (code) {
-    case 1:
-        return std::make_unique<STR1Validator>();
-    case 2:
-        return std::make_unique<STR2Validator>();
-    case 3:
-        return std::make_unique<STR3Validator>();
-    case 4:
-        return std::make_unique<STR4Validator>();
-    case 5:
-        return std::make_unique<STR5Validator>();
-    default:
-        return nullptr;
-    }
-}
 } // namespace
 
 DocumentValueChecker::DocumentValueChecker(const QDomDocument& document) : m_Document(document)
@@ -219,7 +198,7 @@ QString DocumentValueChecker::stringProblem(const QDomElement& signal, const QSt
         return valueText(value) + QStringLiteral(" is longer than lenMax ") + lenMax;
     }
     const QString letters = signal.attribute(QStringLiteral("letters"));
-    const std::unique_ptr<QValidator> validator = stringValidator(m_Symbols.symbolCode(letters));
+    const std::unique_ptr<QValidator> validator(newStringValidator(m_Symbols.symbolCode(letters)));
     if (!validator)
         return QString();
     // Character by character, so that the finding names the refused one;

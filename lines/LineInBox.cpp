@@ -10,11 +10,7 @@
 #include "lines/IP4Validator.h"
 #include "lines/MACValidator.h"
 #include "lines/MinMaxValidator.h"
-#include "lines/STR1Validator.h"
-#include "lines/STR2Validator.h"
-#include "lines/STR3Validator.h"
-#include "lines/STR4Validator.h"
-#include "lines/STR5Validator.h"
+#include "lines/StringValidatorFactory.h"
 
 #include <QBrush>
 #include <QCheckBox>
@@ -59,24 +55,6 @@ QString hintOfLetters(int code)
         return head + space + digits + latin + punctuation + tail;
     default:
         return QString();
-    }
-}
-
-QValidator* newStringValidator(int code, QObject* parent)
-{
-    switch (code) {
-    case 1:
-        return new STR1Validator(parent);
-    case 2:
-        return new STR2Validator(parent);
-    case 3:
-        return new STR3Validator(parent);
-    case 4:
-        return new STR4Validator(parent);
-    case 5:
-        return new STR5Validator(parent);
-    default:
-        return nullptr;
     }
 }
 

@@ -171,7 +171,7 @@ private slots:
 
         button(editor.line(QStringLiteral("F")), 2)->click();
         button(editor.line(QStringLiteral("E")), 2)->click();
-        QCOMPARE(editor.visibleLines(), QStringList({"F", "E", "E1 BT"}));
+        QCOMPARE(editor.visibleLines(), QStringList({"F", "E", "E1 BT", "E2 NB"}));
         QVERIFY(countersMatchReceivers(editor));
     }
 

@@ -95,6 +95,27 @@ private slots:
             << QStringList{"@tmp/good.xml", "@data/broken_tag_mismatch.xml",
                            "@defaults/lir2_sets_default.xml"}
             << QStringList{mismatch} << 1;
+        QTest::newRow("values their lines refuse, conditions that cannot act")
+            << QStringList{"@data/bad_values.xml"}
+            << QStringList{
+                   "@data/bad_values.xml: Error HideConds::createSignal: Not know",
+                   "@data/bad_values.xml:5: setting \"Порт\" in \"Сеть\": value \"150\" is "
+                   "outside the limits 1 to 100",
+                   "@data/bad_values.xml:6: setting \"IP\" in \"Сеть\": value \"300.1.1.1\" is "
+                   "not an IP address",
+                   "@data/bad_values.xml:7: setting \"MAC\" in \"Сеть\": value \"00:11:22\" is "
+                   "not a MAC address",
+                   "@data/bad_values.xml:8: setting \"Имя\" in \"Сеть\": value \"abc-d\" is "
+                   "longer than lenMax 4",
+                   "@data/bad_values.xml:9: setting \"Режим\" in \"Сеть\": value \"9\" matches "
+                   "no item key",
+                   "@data/bad_values.xml:12: setting \"Выходы\" in \"Сеть\": value \"o1:1 o3:0\": "
+                   "token 2 \"o3:0\" is not \"o2:0\" or \"o2:1\"",
+                   "@data/bad_values.xml:15: setting \"Бит\" in \"Сеть\": value \"2\" is neither "
+                   "0 nor 1",
+                   "@data/bad_values.xml:18: condition s=\"nosuchkey\" matches no setting's key",
+                   "@data/bad_values.xml:19: condition o=\"XOR\" names no operator"}
+            << 1;
         QTest::newRow("a missing file")
             << QStringList{"@tmp/missing.xml"} << QStringList{missing} << 2;
         QTest::newRow("a missing file among broken ones")

@@ -7,6 +7,7 @@
 #include "lines/STR3Validator.h"
 #include "lines/STR4Validator.h"
 #include "lines/STR5Validator.h"
+#include "lines/StringValidatorFactory.h"
 
 #include <QTest>
 
@@ -19,22 +20,6 @@ namespace {
 const QValidator::State Invalid = QValidator::Invalid;
 const QValidator::State Intermediate = QValidator::Intermediate;
 const QValidator::State Acceptable = QValidator::Acceptable;
-
-std::unique_ptr<QValidator> stringValidator(int code)
-{
-    switch (code) {
-    case 1:
-        return std::make_unique<STR1Validator>();
-    case 2:
-        return std::make_unique<STR2Validator>();
-    case 3:
-        return std::make_unique<STR3Validator>();
-    case 4:
-        return std::make_unique<STR4Validator>();
-    default:
-        return std::make_unique<STR5Validator>();
-    }
-}
 
 // Runs `validate` and checks that the cursor position is left alone.
 QValidator::State validated(const QValidator& validator, QString& input)
@@ -87,7 +72,8 @@ private slots:
         QFETCH(int, code);
         QFETCH(QString, input);
         QFETCH(QValidator::State, state);
-        const std::unique_ptr<QValidator> validator = stringValidator(code);
+        const std::unique_ptr<QValidator> validator(newStringValidator(code));
+        QVERIFY(validator);
         const QString original = input;
         QCOMPARE(validated(*validator, input), state);
         QCOMPARE(input, original);

@@ -1,10 +1,37 @@
 #include "tools/lir-settings/CheckCommand.h"
 
+#include "conditions/ConditionLint.h"
+#include "lines/DocumentValueChecker.h"
 #include "tools/lir-settings/HeadlessEditor.h"
 
+#include <QDomDocument>
+#include <QFile>
 #include <QTextStream>
 
 LIR_TOOL_COMMAND(CheckCommand)
+
+namespace {
+// Checks the document as it is stored: the load itself may rewrite values
+// (a string longer than its editor admits is cut, for one).
+int printDocumentFindings(const QString& fileName, QTextStream& out)
+{
+    QFile file(fileName);
+    QDomDocument document;
+    if (!file.open(QIODevice::ReadOnly) || !document.setContent(&file))
+        return 0;
+    int printed = 0;
+    for (const DocumentValueChecker::Finding& finding : DocumentValueChecker(document).findings()) {
+        out << fileName << ':' << finding.line << ": setting \"" << finding.label << "\" in \""
+            << finding.container << "\": " << finding.problem << '\n';
+        ++printed;
+    }
+    for (const ConditionLint::Finding& finding : ConditionLint::findings(document)) {
+        out << fileName << ':' << finding.line << ": " << finding.message << '\n';
+        ++printed;
+    }
+    return printed;
+}
+} // namespace
 
 QString CheckCommand::summary() const
 {
@@ -20,11 +47,15 @@ int CheckCommand::run(const QStringList& args, QTextStream& out, QTextStream& er
     }
     HeadlessEditor editor(out);
     bool unreadable = false;
+    int findings = 0;
     for (const QString& fileName : args) {
-        if (editor.load(fileName) == XMLWork::LoadResult::Unreadable)
+        const XMLWork::LoadResult result = editor.load(fileName);
+        if (result == XMLWork::LoadResult::Unreadable)
             unreadable = true;
+        else if (result == XMLWork::LoadResult::Loaded)
+            findings += printDocumentFindings(fileName, out);
     }
     if (unreadable)
         return 2;
-    return editor.dialogs().printedCount() == 0 ? 0 : 1;
+    return editor.dialogs().printedCount() + findings == 0 ? 0 : 1;
 }

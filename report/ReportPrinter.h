@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QString>
+
+class MainWindow;
+class QTextDocument;
+
+// The "Печать" command: checks the fields to correct, builds the report and
+// prints it on paper or into a PDF file.
+class ReportPrinter
+{
+public:
+    static void print(MainWindow* window);
+
+    // The PDF file name as written: ".pdf" is appended when the name holds no
+    // ".pdf" anywhere (case-sensitive).
+    static QString pdfFileName(const QString& chosen);
+
+    // Prints `document` into the PDF file `fileName`; false when the file
+    // could not be written.
+    static bool printToPdf(QTextDocument& document, const QString& fileName);
+
+private:
+    static void printOnPaper(MainWindow* window, QTextDocument& document);
+    static void printIntoPdf(MainWindow* window, QTextDocument& document);
+};
