@@ -66,13 +66,6 @@ private slots:
         }
     }
 
-    void crcOfARange()
-    {
-        const QByteArray bytes("xx123456789yy");
-        QCOMPARE(int(crc16(bytes.constData() + 2, 9)), 0xBB3D);
-        QCOMPARE(int(crc16(bytes.constData() + 2, 0)), 0);
-    }
-
     void requestFrames_data()
     {
         QTest::addColumn<int>("command");
@@ -134,8 +127,6 @@ private slots:
             << 1 << resealed(good, 0, '>') << ReplyCheck::Fault::Header << header;
         QTest::newRow("second start byte")
             << 1 << resealed(good, 1, '>') << ReplyCheck::Fault::Header << header;
-        QTest::newRow("request's start bytes")
-            << 1 << resealed(resealed(good, 0, '-'), 1, '>') << ReplyCheck::Fault::Header << header;
         QTest::newRow("echo of command 2 to command 1")
             << 1 << resealed(good, 2, 2) << ReplyCheck::Fault::Header << header;
         QTest::newRow("zero byte not zero")
@@ -146,16 +137,11 @@ private slots:
         QTest::newRow("status 255 is -1")
             << 1 << LinkFrame::reply(1, 255, QByteArray()) << ReplyCheck::Fault::Status
             << QStringLiteral("Ошибка полученная от устройства: -1");
-        QTest::newRow("status 128 is -128")
-            << 1 << LinkFrame::reply(1, 128, QByteArray()) << ReplyCheck::Fault::Status
-            << QStringLiteral("Ошибка полученная от устройства: -128");
         QTest::newRow("bytes 5 to 7 are not looked at")
             << 1 << resealed(resealed(good, 5, 7), 7, char(0xFF)) << ReplyCheck::Fault::None
             << QString();
         QTest::newRow("bad checksum")
             << 1 << changed(good, 15, char(0xA1)) << ReplyCheck::Fault::Checksum << checksum;
-        QTest::newRow("payload byte changed")
-            << 1 << changed(good, 12, 2) << ReplyCheck::Fault::Checksum << checksum;
         // (A single trailing zero byte would pass: the checksum of a frame
         // followed by its own low checksum byte is that frame's high byte.)
         QTest::newRow("trailing bytes")
@@ -191,17 +177,6 @@ private slots:
         QFETCH(QString, message);
         QCOMPARE(ReplyCheck::check(reply, quint8(command)), fault);
         QCOMPARE(ReplyCheck::message(fault, reply), message);
-    }
-
-    void writeReplyWithAnyLengthField()
-    {
-        // The editor reads the checksum right after the header of a write
-        // reply, whatever the length field says.
-        QByteArray reply = LinkFrame::reply(cmdWriteSettings, 0, QByteArray());
-        reply.chop(2);
-        reply[11] = char(0xFF);
-        LinkFrame::appendChecksum(reply);
-        QCOMPARE(ReplyCheck::check(reply, cmdWriteSettings), ReplyCheck::Fault::None);
     }
 };
 
