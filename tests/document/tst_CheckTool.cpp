@@ -1,8 +1,8 @@
 #include "common/DocumentHelpers.h"
 #include "common/TestRegistry.h"
+#include "common/ToolRun.h"
 #include "document/XMLWork.h"
 
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -22,32 +22,12 @@ class TestCheckTool : public QObject
             .replace(QLatin1String("@tmp/"), m_Dir.path() + QLatin1Char('/'));
     }
 
-    struct Run
+    ToolRun run(const QStringList& args) const
     {
-        int exitCode = -1;
-        QString out;
-        QString err;
-    };
-
-    Run run(const QStringList& args) const
-    {
-        QProcess process;
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.remove(QStringLiteral("QT_QPA_PLATFORM"));
-        environment.remove(QStringLiteral("DISPLAY"));
-        environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
-        process.setProcessEnvironment(environment);
         QStringList expanded;
         for (const QString& arg : args)
             expanded << expand(arg);
-        process.start(QStringLiteral(LIR_TOOLS_DIR "/lir-settings"), expanded);
-        Run result;
-        if (!process.waitForFinished(120000) || process.exitStatus() != QProcess::NormalExit)
-            return result;
-        result.exitCode = process.exitCode();
-        result.out = QString::fromUtf8(process.readAllStandardOutput());
-        result.err = QString::fromUtf8(process.readAllStandardError());
-        return result;
+        return ToolRun::run(QStringLiteral("lir-settings"), expanded);
     }
 
 private slots:
@@ -97,24 +77,30 @@ private slots:
             << QStringList{mismatch} << 1;
         QTest::newRow("values their lines refuse, conditions that cannot act")
             << QStringList{"@data/bad_values.xml"}
-            << QStringList{
-                   "@data/bad_values.xml: Error HideConds::createSignal: Not know",
-                   "@data/bad_values.xml:5: setting \"Порт\" in \"Сеть\": value \"150\" is "
-                   "outside the limits 1 to 100",
-                   "@data/bad_values.xml:6: setting \"IP\" in \"Сеть\": value \"300.1.1.1\" is "
-                   "not an IP address",
-                   "@data/bad_values.xml:7: setting \"MAC\" in \"Сеть\": value \"00:11:22\" is "
-                   "not a MAC address",
-                   "@data/bad_values.xml:8: setting \"Имя\" in \"Сеть\": value \"abc-d\" is "
-                   "longer than lenMax 4",
-                   "@data/bad_values.xml:9: setting \"Режим\" in \"Сеть\": value \"9\" matches "
-                   "no item key",
-                   "@data/bad_values.xml:12: setting \"Выходы\" in \"Сеть\": value \"o1:1 o3:0\": "
-                   "token 2 \"o3:0\" is not \"o2:0\" or \"o2:1\"",
-                   "@data/bad_values.xml:15: setting \"Бит\" in \"Сеть\": value \"2\" is neither "
-                   "0 nor 1",
-                   "@data/bad_values.xml:18: condition s=\"nosuchkey\" matches no setting's key",
-                   "@data/bad_values.xml:19: condition o=\"XOR\" names no operator"}
+            << QStringList{"@data/bad_values.xml: Error HideConds::createSignal: Not know",
+                           "@data/bad_values.xml:5: setting \"Порт\" in \"Сеть\": value \"150\" is "
+                           "outside the limits 1 to 100",
+                           "@data/bad_values.xml:6: setting \"IP\" in \"Сеть\": value "
+                           "\"300.1.1.1\" is "
+                           "not an IP address",
+                           "@data/bad_values.xml:7: setting \"MAC\" in \"Сеть\": value "
+                           "\"00:11:22\" is "
+                           "not a MAC address",
+                           "@data/bad_values.xml:8: setting \"Имя\" in \"Сеть\": value \"abc-d\" "
+                           "is "
+                           "longer than lenMax 4",
+                           "@data/bad_values.xml:9: setting \"Режим\" in \"Сеть\": value \"9\" "
+                           "matches "
+                           "no item key",
+                           "@data/bad_values.xml:12: setting \"Выходы\" in \"Сеть\": value \"o1:1 "
+                           "o3:0\": "
+                           "token 2 \"o3:0\" is not \"o2:0\" or \"o2:1\"",
+                           "@data/bad_values.xml:15: setting \"Бит\" in \"Сеть\": value \"2\" is "
+                           "neither "
+                           "0 nor 1",
+                           "@data/bad_values.xml:18: condition s=\"nosuchkey\" matches no "
+                           "setting's key",
+                           "@data/bad_values.xml:19: condition o=\"XOR\" names no operator"}
             << 1;
         QTest::newRow("a missing file")
             << QStringList{"@tmp/missing.xml"} << QStringList{missing} << 2;
@@ -128,11 +114,11 @@ private slots:
         QFETCH(QStringList, files);
         QFETCH(QStringList, printed);
         QFETCH(int, exitCode);
-        const Run result = run(QStringList{"check"} + files);
+        const ToolRun result = run(QStringList{"check"} + files);
         QString expected;
         for (const QString& line : printed)
             expected += expand(line) + QLatin1Char('\n');
-        QCOMPARE(result.out, expected);
+        QCOMPARE(result.outText(), expected);
         QCOMPARE(result.exitCode, exitCode);
     }
 
@@ -162,9 +148,10 @@ private slots:
         QFETCH(int, exitCode);
         QFETCH(QString, out);
         QFETCH(QString, err);
-        const Run result = run(args);
+        const ToolRun result = run(args);
         QCOMPARE(result.exitCode, exitCode);
-        QVERIFY2(result.out.split('\n').contains(out) || out.isEmpty(), qPrintable(result.out));
+        QVERIFY2(result.outText().split('\n').contains(out) || out.isEmpty(),
+                 qPrintable(result.outText()));
         QVERIFY2(result.err.split('\n').contains(err) || err.isEmpty(), qPrintable(result.err));
         if (out.isEmpty())
             QVERIFY(result.out.isEmpty());

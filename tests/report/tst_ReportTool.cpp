@@ -1,7 +1,7 @@
 #include "common/DocumentHelpers.h"
 #include "common/TestRegistry.h"
+#include "common/ToolRun.h"
 
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -12,29 +12,10 @@ class TestReportTool : public QObject
 
     QTemporaryDir m_Dir;
 
-    struct Run
+    static ToolRun run(const QStringList& args)
     {
-        int exitCode = -1;
-        QByteArray out;
-        QString err;
-    };
-
-    static Run run(const QStringList& args)
-    {
-        QProcess process;
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.remove(QStringLiteral("QT_QPA_PLATFORM"));
-        environment.remove(QStringLiteral("DISPLAY"));
-        process.setProcessEnvironment(environment);
-        process.start(QStringLiteral(LIR_TOOLS_DIR "/lir-settings"),
-                      QStringList{QStringLiteral("report")} + args);
-        Run result;
-        if (!process.waitForFinished(120000) || process.exitStatus() != QProcess::NormalExit)
-            return result;
-        result.exitCode = process.exitCode();
-        result.out = process.readAllStandardOutput();
-        result.err = QString::fromUtf8(process.readAllStandardError());
-        return result;
+        return ToolRun::run(QStringLiteral("lir-settings"),
+                            QStringList{QStringLiteral("report")} + args);
     }
 
 private slots:
@@ -42,7 +23,7 @@ private slots:
     {
         QVERIFY(m_Dir.isValid());
         const QString input = QStringLiteral(LIR_DEFAULTS_DIR "/lir2_sets_default.xml");
-        const Run toStdout = run({input});
+        const ToolRun toStdout = run({input});
         QCOMPARE(toStdout.exitCode, 0);
         const QString html = QString::fromUtf8(toStdout.out);
         QVERIFY(html.startsWith(QStringLiteral("<!DOCTYPE HTML><html>")));
@@ -50,7 +31,7 @@ private slots:
         QVERIFY(html.endsWith(QStringLiteral("</table></body></html>")));
 
         const QString output = m_Dir.filePath(QStringLiteral("report.html"));
-        const Run toFile = run({input, QStringLiteral("-o"), output});
+        const ToolRun toFile = run({input, QStringLiteral("-o"), output});
         QCOMPARE(toFile.exitCode, 0);
         QVERIFY(toFile.out.isEmpty());
         QCOMPARE(DocumentHelpers::readFile(output), toStdout.out);
@@ -59,7 +40,7 @@ private slots:
     void pdfWhenTheNameEndsInPdf()
     {
         const QString output = m_Dir.filePath(QStringLiteral("report.pdf"));
-        const Run result =
+        const ToolRun result =
             run({QStringLiteral(LIR_DEFAULTS_DIR "/lir1_sets_default.xml"), "-o", output});
         QCOMPARE(result.exitCode, 0);
         QVERIFY(DocumentHelpers::readFile(output).startsWith("%PDF"));
@@ -67,7 +48,7 @@ private slots:
 
     void conditionsDecideWhatIsReported()
     {
-        const Run result = run({QStringLiteral(LIR_TEST_DATA_DIR "/all_conditions.xml")});
+        const ToolRun result = run({QStringLiteral(LIR_TEST_DATA_DIR "/all_conditions.xml")});
         QCOMPARE(result.exitCode, 0);
         const QString html = QString::fromUtf8(result.out);
         QVERIFY(html.contains(QStringLiteral("<td>T_NE</td>")));
@@ -101,7 +82,7 @@ private slots:
         QFETCH(QStringList, args);
         QFETCH(int, exitCode);
         QFETCH(QString, err);
-        const Run result = run(args);
+        const ToolRun result = run(args);
         QCOMPARE(result.exitCode, exitCode);
         QVERIFY(result.out.isEmpty());
         QVERIFY2(result.err.contains(err), qPrintable(result.err));

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+// One run of a built command-line tool, as a user would start it: without a
+// display and without a chosen Qt platform.
+struct ToolRun
+{
+    int exitCode = -1; // -1 when the tool did not finish normally
+    QByteArray out;
+    QString err;
+
+    QString outText() const { return QString::fromUtf8(out); }
+
+    // Runs `tool` (a program of the build's tools folder) with `args`.
+    static ToolRun run(const QString& tool, const QStringList& args);
+};
