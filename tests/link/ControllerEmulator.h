@@ -1,5 +1,7 @@
 #pragma once
 
+#include "link/ControllerPort.h"
+
 #include <QList>
 #include <QProcess>
 #include <QString>
@@ -51,3 +53,9 @@ private:
         QVERIFY2(started_ == ControllerEmulator::Start::Running,                                   \
                  qPrintable((emulator).failure()));                                                \
     } while (false)
+
+// Starts the emulator and makes its pseudo-terminal the only port the editor
+// lists.
+#define START_EMULATOR_AS_PORT(emulator, document, options)                                        \
+    START_EMULATOR(emulator, document, options);                                                   \
+    ControllerPort::setDeviceOverride({(emulator).devicePath()})

@@ -132,8 +132,7 @@ private slots:
     void readIntoAFreshEditor()
     {
         ControllerEmulator emulator;
-        START_EMULATOR(emulator, controllerFile(), QStringList());
-        ControllerPort::setDeviceOverride({emulator.devicePath()});
+        START_EMULATOR_AS_PORT(emulator, controllerFile(), QStringList());
         ScriptedDialogs dialogs;
         MainWindow window;
         dialogs.answerItem(emulator.entryText());
@@ -158,8 +157,7 @@ private slots:
     void readAsksFirstWhenUnsaved()
     {
         ControllerEmulator emulator;
-        START_EMULATOR(emulator, controllerFile(), QStringList());
-        ControllerPort::setDeviceOverride({emulator.devicePath()});
+        START_EMULATOR_AS_PORT(emulator, controllerFile(), QStringList());
         ScriptedDialogs dialogs;
         MainWindow window;
         window.slotCanSave(true);
@@ -176,8 +174,7 @@ private slots:
     void cancelledPortChoiceSendsNothing()
     {
         ControllerEmulator emulator;
-        START_EMULATOR(emulator, controllerFile(), QStringList());
-        ControllerPort::setDeviceOverride({emulator.devicePath()});
+        START_EMULATOR_AS_PORT(emulator, controllerFile(), QStringList());
         ScriptedDialogs dialogs;
         MainWindow window;
         dialogs.answerItemCancel();
@@ -201,8 +198,7 @@ private slots:
     void busyPortIsNamed()
     {
         ControllerEmulator emulator;
-        START_EMULATOR(emulator, controllerFile(), QStringList());
-        ControllerPort::setDeviceOverride({emulator.devicePath()});
+        START_EMULATOR_AS_PORT(emulator, controllerFile(), QStringList());
         QSerialPort holder;
         QVERIFY(ControllerPort::fromDevice(emulator.devicePath()).open(holder));
         ScriptedDialogs dialogs;
@@ -249,8 +245,7 @@ private slots:
         QFETCH(QString, message);
         QFETCH(QList<int>, requests);
         ControllerEmulator emulator;
-        START_EMULATOR(emulator, controllerFile(), options);
-        ControllerPort::setDeviceOverride({emulator.devicePath()});
+        START_EMULATOR_AS_PORT(emulator, controllerFile(), options);
         ScriptedDialogs dialogs;
         MainWindow window;
         openDocument(window, QStringLiteral("lir2_sets_default.xml"), QStringLiteral("ЛИР-2"));
@@ -271,8 +266,7 @@ private slots:
         QVERIFY(empty.open(QIODevice::WriteOnly | QIODevice::Truncate));
         empty.close();
         ControllerEmulator emulator;
-        START_EMULATOR(emulator, controllerFile(), QStringList({"--controller-version", "2"}));
-        ControllerPort::setDeviceOverride({emulator.devicePath()});
+        START_EMULATOR_AS_PORT(emulator, controllerFile(), QStringList({"--controller-version", "2"}));
         ScriptedDialogs dialogs;
         MainWindow window;
         openDocument(window, QStringLiteral("lir2_sets_default.xml"), QStringLiteral("ЛИР-2"));
@@ -296,8 +290,7 @@ private slots:
     {
         QFETCH(QStringList, options);
         ControllerEmulator emulator;
-        START_EMULATOR(emulator, controllerFile(), options);
-        ControllerPort::setDeviceOverride({emulator.devicePath()});
+        START_EMULATOR_AS_PORT(emulator, controllerFile(), options);
         ScriptedDialogs dialogs;
         MainWindow window;
         dialogs.answerItem(emulator.entryText());
@@ -313,8 +306,7 @@ private slots:
         // At 9600 baud the document takes about twenty seconds; the cancel
         // comes while it is on its way, after the header told its size.
         ControllerEmulator emulator;
-        START_EMULATOR(emulator, controllerFile(), QStringList({"--baud", "9600"}));
-        ControllerPort::setDeviceOverride({emulator.devicePath()});
+        START_EMULATOR_AS_PORT(emulator, controllerFile(), QStringList({"--baud", "9600"}));
         ScriptedDialogs dialogs;
         MainWindow window;
         openDocument(window, QStringLiteral("lir2_sets_default.xml"), QStringLiteral("ЛИР-2"));
@@ -342,8 +334,7 @@ private slots:
     void writeStoresTheSerialisedDocument()
     {
         ControllerEmulator emulator;
-        START_EMULATOR(emulator, controllerFile(), QStringList());
-        ControllerPort::setDeviceOverride({emulator.devicePath()});
+        START_EMULATOR_AS_PORT(emulator, controllerFile(), QStringList());
         ScriptedDialogs dialogs;
         MainWindow window;
         openDocument(window, QStringLiteral("lir1_sets_default.xml"), QStringLiteral("ЛИР-1"));
@@ -366,8 +357,7 @@ private slots:
     void writeToAnotherVersionSendsOnlyCommand1()
     {
         ControllerEmulator emulator;
-        START_EMULATOR(emulator, controllerFile(), QStringList({"--controller-version", "2"}));
-        ControllerPort::setDeviceOverride({emulator.devicePath()});
+        START_EMULATOR_AS_PORT(emulator, controllerFile(), QStringList({"--controller-version", "2"}));
         const QByteArray controllerBefore = fileBytes(controllerFile());
         ScriptedDialogs dialogs;
         MainWindow window;
@@ -386,8 +376,7 @@ private slots:
     void writeFaultKeepsEverything()
     {
         ControllerEmulator emulator;
-        START_EMULATOR(emulator, controllerFile(), QStringList({"--fault-on", "3", "--bad-crc"}));
-        ControllerPort::setDeviceOverride({emulator.devicePath()});
+        START_EMULATOR_AS_PORT(emulator, controllerFile(), QStringList({"--fault-on", "3", "--bad-crc"}));
         ScriptedDialogs dialogs;
         MainWindow window;
         openDocument(window, QStringLiteral("lir1_sets_default.xml"), QStringLiteral("ЛИР-1"));
