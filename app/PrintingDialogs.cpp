@@ -22,12 +22,10 @@ QString PrintingDialogs::formatLine(const QString& source, const QString& title,
     return source + QStringLiteral(": ") + title + QStringLiteral(": ") + oneLine;
 }
 
-QMessageBox::StandardButton PrintingDialogs::message(Kind kind, QWidget* parent,
-                                                     const QString& title, const QString& text,
+QMessageBox::StandardButton PrintingDialogs::message(Kind, QWidget*, const QString& title,
+                                                     const QString& text,
                                                      QMessageBox::StandardButtons buttons)
 {
-    Q_UNUSED(kind);
-    Q_UNUSED(parent);
     m_Out << formatLine(m_Source, title, text) << '\n';
     m_Out.flush();
     ++m_Printed;
@@ -38,42 +36,25 @@ QMessageBox::StandardButton PrintingDialogs::message(Kind kind, QWidget* parent,
     return buttons & QMessageBox::Ok ? QMessageBox::Ok : QMessageBox::NoButton;
 }
 
-QString PrintingDialogs::openFileName(QWidget* parent, const QString& caption, const QString& dir,
-                                      const QString& filter)
+QString PrintingDialogs::openFileName(QWidget*, const QString&, const QString&, const QString&)
 {
-    Q_UNUSED(parent);
-    Q_UNUSED(caption);
-    Q_UNUSED(dir);
-    Q_UNUSED(filter);
     return QString();
 }
 
-QString PrintingDialogs::saveFileName(QWidget* parent, const QString& caption, const QString& dir,
-                                      const QString& filter)
+QString PrintingDialogs::saveFileName(QWidget*, const QString&, const QString&, const QString&)
 {
-    Q_UNUSED(parent);
-    Q_UNUSED(caption);
-    Q_UNUSED(dir);
-    Q_UNUSED(filter);
     return QString();
 }
 
-QString PrintingDialogs::chooseItem(QWidget* parent, const QString& title, const QString& label,
-                                    const QStringList& items, int current, bool* ok)
+QString PrintingDialogs::chooseItem(QWidget*, const QString&, const QString&, const QStringList&,
+                                    int, bool* ok)
 {
-    Q_UNUSED(parent);
-    Q_UNUSED(title);
-    Q_UNUSED(label);
-    Q_UNUSED(items);
-    Q_UNUSED(current);
     if (ok)
         *ok = false;
     return QString();
 }
 
-bool PrintingDialogs::acceptPrintDialog(QPrinter* printer, QWidget* parent)
+bool PrintingDialogs::acceptPrintDialog(QPrinter*, QWidget*)
 {
-    Q_UNUSED(printer);
-    Q_UNUSED(parent);
     return false;
 }

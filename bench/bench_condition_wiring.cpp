@@ -5,7 +5,7 @@
 //   build/bench_condition_wiring [LINES...]     (default: 250 500 1000 2000)
 
 #include "app/MainWindow.h"
-#include "app/UserDialogs.h"
+#include "app/PrintingDialogs.h"
 #include "document/XMLWork.h"
 
 #include <QApplication>
@@ -39,31 +39,6 @@ QByteArray generatedDocument(int lines)
     return xml + "</lir1Settings>\n";
 }
 
-// Answers nothing and shows nothing, so a benchmark never waits.
-class SilentDialogs : public UserDialogs
-{
-public:
-    QMessageBox::StandardButton message(Kind, QWidget*, const QString&, const QString&,
-                                        QMessageBox::StandardButtons) override
-    {
-        return QMessageBox::Ok;
-    }
-    QString openFileName(QWidget*, const QString&, const QString&, const QString&) override
-    {
-        return {};
-    }
-    QString saveFileName(QWidget*, const QString&, const QString&, const QString&) override
-    {
-        return {};
-    }
-    QString chooseItem(QWidget*, const QString&, const QString&, const QStringList&, int,
-                       bool* ok) override
-    {
-        *ok = false;
-        return {};
-    }
-    bool acceptPrintDialog(QPrinter*, QWidget*) override { return false; }
-};
 } // namespace
 
 int main(int argc, char** argv)
@@ -71,8 +46,10 @@ int main(int argc, char** argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
-    SilentDialogs dialogs;
-    UserDialogs::install(&dialogs);
+    // Messages are collected, never shown, so a run never waits for a person.
+    QString messages;
+    QTextStream messageStream(&messages);
+    PrintingDialogs dialogs(messageStream);
     QList<int> sizes;
     for (const QString& argument : application.arguments().mid(1))
         sizes << argument.toInt();
@@ -91,6 +68,5 @@ int main(int argc, char** argv)
             << '\n';
         out.flush();
     }
-    UserDialogs::install(nullptr);
     return 0;
 }
