@@ -5,9 +5,9 @@
 #include "app/DialogErros.h"
 #include "app/ScrollAreaWidget.h"
 #include "app/TreeWidgetItemLineInLeftTree.h"
-#include "app/UserDialogs.h"
 #include "conditions/HideConds.h"
 #include "conditions/HideConds_Cont.h"
+#include "dialogs/QtUserDialogs.h"
 #include "document/SymbolTable.h"
 #include "document/XMLWork.h"
 #include "link/ControllerMenuCommands.h"
@@ -47,6 +47,7 @@ TreeWidgetItemLineInLeftTree* findInSubtree(QTreeWidgetItem* root, BoxForLines* 
 MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), m_Version(QStringLiteral("1.0"))
 {
     initLirResources();
+    QtUserDialogs::makeDefault();
     setWindowIcon(QIcon(QStringLiteral(":/new/ico`s/LIR-1_32x32.ico")));
     g_MainWindow = this;
 
@@ -89,8 +90,8 @@ MainWindow::~MainWindow()
     delete takeCentralWidget();
     delete m_XmlWork;
     qDeleteAll(m_Menus);
-    for (QAction* action : {m_ActOpen, m_ActSaveAs, m_ActPrint, m_ActExit, m_ActAbout, m_ActRead,
-                            m_ActWrite})
+    for (QAction* action :
+         {m_ActOpen, m_ActSaveAs, m_ActPrint, m_ActExit, m_ActAbout, m_ActRead, m_ActWrite})
         delete action;
     delete g_HideConds_Cont;
     g_HideConds_Cont = nullptr;
@@ -154,15 +155,14 @@ void MainWindow::closeEvent(QCloseEvent* event)
 
 void MainWindow::slotAboutOrvek()
 {
-    const QString text = QStringLiteral("<a href=\"") + kManufacturerSite +
-                         QStringLiteral("\"><img src=\":/new/logo/LOGO.png\"></a>") +
-                         QStringLiteral("<br>") +
-                         QStringLiteral("<H1 align=\"center\">Редактор настроек ЛИР-1, ЛИР-2</H1>") +
-                         QStringLiteral("Версия: ") + m_Version + QStringLiteral("<br>") +
-                         QStringLiteral("<a href=\"") + kManufacturerSite +
-                         QStringLiteral("\">«Орвек»</a>");
+    const QString text =
+        QStringLiteral("<a href=\"") + kManufacturerSite +
+        QStringLiteral("\"><img src=\":/new/logo/LOGO.png\"></a>") + QStringLiteral("<br>") +
+        QStringLiteral("<H1 align=\"center\">Редактор настроек ЛИР-1, ЛИР-2</H1>") +
+        QStringLiteral("Версия: ") + m_Version + QStringLiteral("<br>") +
+        QStringLiteral("<a href=\"") + kManufacturerSite + QStringLiteral("\">«Орвек»</a>");
     UserDialogs::current().message(UserDialogs::Kind::NoIcon, this, QStringLiteral("О программе."),
-                                   text, QMessageBox::Ok);
+                                   text, UserDialogs::Ok);
 }
 
 TreeWidgetItemLineInLeftTree* MainWindow::findTreeWidgetOfBox(BoxForLines* box) const
@@ -256,9 +256,8 @@ void MainWindow::slotSaveFile()
     if (reportErrorFields())
         return;
     if (!m_XmlWork->hasDocument()) {
-        UserDialogs::current().message(
-            UserDialogs::Kind::Information, this, QStringLiteral("Сохранение..."),
-            QStringLiteral("Нет документа для сохранения."), QMessageBox::Ok);
+        UserDialogs::information(this, QStringLiteral("Сохранение..."),
+                                 QStringLiteral("Нет документа для сохранения."));
         return;
     }
     const QString fileName =

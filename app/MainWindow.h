@@ -1,12 +1,11 @@
 #pragma once
 
-#include "link/ControllerPort.h"
-
 #include <QMainWindow>
 #include <QMultiMap>
 #include <QString>
 
 class BoxForLines;
+class ControllerPort;
 class QAction;
 class QIODevice;
 class QTreeWidget;

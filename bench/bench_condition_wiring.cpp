@@ -5,7 +5,7 @@
 //   build/bench_condition_wiring [LINES...]     (default: 250 500 1000 2000)
 
 #include "app/MainWindow.h"
-#include "app/PrintingDialogs.h"
+#include "dialogs/PrintingDialogs.h"
 #include "document/XMLWork.h"
 
 #include <QApplication>

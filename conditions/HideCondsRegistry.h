@@ -2,7 +2,7 @@
 
 #include "app/BoxForLines.h"
 #include "app/TreeWidgetItemLineInLeftTree.h"
-#include "app/UserDialogs.h"
+#include "dialogs/UserDialogs.h"
 #include "conditions/HideCond.h"
 #include "lines/LineInBox.h"
 

@@ -4,7 +4,7 @@
 #include "app/MainWindow.h"
 #include "app/ScrollAreaWidget.h"
 #include "app/TreeWidgetItemLineInLeftTree.h"
-#include "app/UserDialogs.h"
+#include "dialogs/UserDialogs.h"
 #include "conditions/HideConds.h"
 #include "conditions/HideConds_Cont.h"
 #include "document/NestingCheck.h"

@@ -3,7 +3,7 @@
 #include "app/BoxForLines.h"
 #include "app/MainWindow.h"
 #include "app/TreeWidgetItemLineInLeftTree.h"
-#include "app/UserDialogs.h"
+#include "dialogs/UserDialogs.h"
 #include "conditions/HideConds.h"
 #include "document/SymbolTable.h"
 #include "document/ValueCodec.h"

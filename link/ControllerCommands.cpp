@@ -1,6 +1,6 @@
 #include "link/ControllerCommands.h"
 
-#include "app/UserDialogs.h"
+#include "dialogs/UserDialogs.h"
 #include "link/ControllerLink.h"
 #include "link/LinkFrame.h"
 #include "link/LinkMessages.h"

@@ -1,7 +1,7 @@
 #include "link/ControllerMenuCommands.h"
 
 #include "app/MainWindow.h"
-#include "app/UserDialogs.h"
+#include "dialogs/UserDialogs.h"
 #include "document/XMLWork.h"
 #include "link/ControllerCommands.h"
 #include "link/TransferProgressDialog.h"

@@ -1,6 +1,6 @@
 #include "link/LinkMessages.h"
 
-#include "app/UserDialogs.h"
+#include "dialogs/UserDialogs.h"
 
 QString LinkMessages::title()
 {

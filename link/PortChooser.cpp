@@ -1,6 +1,6 @@
 #include "link/PortChooser.h"
 
-#include "app/UserDialogs.h"
+#include "dialogs/UserDialogs.h"
 
 #include <QVector>
 

@@ -1,7 +1,7 @@
 #include "report/ReportPrinter.h"
 
 #include "app/MainWindow.h"
-#include "app/UserDialogs.h"
+#include "dialogs/UserDialogs.h"
 #include "report/SettingsReport.h"
 
 #include <QCoreApplication>

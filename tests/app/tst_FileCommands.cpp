@@ -122,7 +122,7 @@ private slots:
         const QString modelBefore = window.m_ModelName;
         const bool dialogShown = command == "open" && answer != "no";
         if (!answer.isEmpty())
-            dialogs.answerButton(answer == "yes" ? QMessageBox::Yes : QMessageBox::No);
+            dialogs.answerButton(answer == "yes" ? UserDialogs::Yes : UserDialogs::No);
         if (dialogShown)
             dialogs.answerFileName(chosen.isEmpty() ? QString() : path(chosen));
 

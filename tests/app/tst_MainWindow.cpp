@@ -37,10 +37,7 @@ class TestMainWindow : public QObject
     }
 
 private slots:
-    void cleanup()
-    {
-        qDeleteAll(openErrorDialogs());
-    }
+    void cleanup() { qDeleteAll(openErrorDialogs()); }
 
     void startUpState()
     {
@@ -141,8 +138,8 @@ private slots:
         QCOMPARE(about.parent, &window);
         const QString text = about.text;
         const int logo = text.indexOf(QStringLiteral("<img src=\":/new/logo/LOGO.png\">"));
-        const int heading =
-            text.indexOf(QStringLiteral("<H1 align=\"center\">Редактор настроек ЛИР-1, ЛИР-2</H1>"));
+        const int heading = text.indexOf(
+            QStringLiteral("<H1 align=\"center\">Редактор настроек ЛИР-1, ЛИР-2</H1>"));
         const int version = text.indexOf(QStringLiteral("Версия: 1.0<br><a href="));
         const int company = text.indexOf(QStringLiteral(">«Орвек»</a>"));
         QVERIFY(text.startsWith(QStringLiteral("<a href=")));
@@ -174,7 +171,7 @@ private slots:
         MainWindow window;
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
-        dialogs.answerButton(answerYes ? QMessageBox::Yes : QMessageBox::No);
+        dialogs.answerButton(answerYes ? UserDialogs::Yes : UserDialogs::No);
         if (throughExitEntry)
             window.m_ActExit->trigger();
         else
@@ -216,8 +213,7 @@ private slots:
             << QStringList{"\uFF21|1", "\U0001D400|2"} << QStringList{}
             << QStringList{"\U0001D400|2", "\uFF21|1"};
         QTest::newRow("remove one pair")
-            << QStringList{"A|x", "A|y", "B|x"} << QStringList{"A|x"}
-            << QStringList{"A|y", "B|x"};
+            << QStringList{"A|x", "A|y", "B|x"} << QStringList{"A|x"} << QStringList{"A|y", "B|x"};
         QTest::newRow("remove a pair that is not there")
             << QStringList{"A|x"} << QStringList{"A|y", "B|x"} << QStringList{"A|x"};
     }

@@ -28,9 +28,9 @@ ScriptedDialogs::~ScriptedDialogs()
     UserDialogs::install(m_Previous);
 }
 
-void ScriptedDialogs::answerButton(QMessageBox::StandardButton button)
+void ScriptedDialogs::answerButton(Button button)
 {
-    m_Answers.enqueue({QStringLiteral("button"), static_cast<int>(button)});
+    m_Answers.enqueue({QStringLiteral("button"), static_cast<uint>(button)});
 }
 
 void ScriptedDialogs::answerFileName(const QString& name)
@@ -89,17 +89,16 @@ bool ScriptedDialogs::takeAnswer(const QString& kind, QVariant& value, Shown& sh
     return false;
 }
 
-QMessageBox::StandardButton ScriptedDialogs::message(Kind kind, QWidget* parent,
-                                                     const QString& title, const QString& text,
-                                                     QMessageBox::StandardButtons buttons)
+UserDialogs::Button ScriptedDialogs::message(Kind kind, QWidget* parent, const QString& title,
+                                             const QString& text, Buttons buttons)
 {
     Shown shown{kindName(kind), title, text, parent, {}, {}, true};
-    QMessageBox::StandardButton result = QMessageBox::Ok;
-    if (buttons != QMessageBox::Ok && buttons != QMessageBox::NoButton) {
+    Button result = Ok;
+    if (buttons != Ok && buttons != NoButton) {
         QVariant value;
         result = takeAnswer(QStringLiteral("button"), value, shown)
-                     ? static_cast<QMessageBox::StandardButton>(value.toInt())
-                     : (buttons & QMessageBox::No ? QMessageBox::No : QMessageBox::Cancel);
+                     ? static_cast<Button>(value.toUInt())
+                     : (buttons & No ? No : Cancel);
     }
     m_Shown.append(shown);
     return result;
@@ -110,8 +109,8 @@ QString ScriptedDialogs::openFileName(QWidget* parent, const QString& caption, c
 {
     Shown shown{QStringLiteral("open"), caption, QString(), parent, {filter}, dir, true};
     QVariant value;
-    const QString name = takeAnswer(QStringLiteral("file"), value, shown) ? value.toString()
-                                                                          : QString();
+    const QString name =
+        takeAnswer(QStringLiteral("file"), value, shown) ? value.toString() : QString();
     m_Shown.append(shown);
     return name;
 }
@@ -121,8 +120,8 @@ QString ScriptedDialogs::saveFileName(QWidget* parent, const QString& caption, c
 {
     Shown shown{QStringLiteral("save"), caption, QString(), parent, {filter}, dir, true};
     QVariant value;
-    const QString name = takeAnswer(QStringLiteral("file"), value, shown) ? value.toString()
-                                                                          : QString();
+    const QString name =
+        takeAnswer(QStringLiteral("file"), value, shown) ? value.toString() : QString();
     m_Shown.append(shown);
     return name;
 }

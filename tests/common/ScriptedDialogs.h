@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/UserDialogs.h"
+#include "dialogs/UserDialogs.h"
 
 #include <QList>
 #include <QQueue>
@@ -21,8 +21,8 @@ public:
         QString title;
         QString text;
         QWidget* parent = nullptr;
-        QStringList items;  // item choice: the entries; file dialogs: the filter
-        QString directory;  // file dialogs: the start directory
+        QStringList items; // item choice: the entries; file dialogs: the filter
+        QString directory; // file dialogs: the start directory
         bool answered = true;
     };
 
@@ -30,9 +30,9 @@ public:
     ~ScriptedDialogs() override;
 
     // Answers, consumed in order by the dialogs that need one.
-    void answerButton(QMessageBox::StandardButton button);
-    void answerYes() { answerButton(QMessageBox::Yes); }
-    void answerNo() { answerButton(QMessageBox::No); }
+    void answerButton(Button button);
+    void answerYes() { answerButton(Yes); }
+    void answerNo() { answerButton(No); }
     void answerFileName(const QString& name); // empty name = cancel
     void answerItem(const QString& item);     // the chosen entry
     void answerItemCancel();
@@ -44,9 +44,8 @@ public:
     int pendingAnswers() const { return m_Answers.size(); }
     void clear();
 
-    QMessageBox::StandardButton message(Kind kind, QWidget* parent, const QString& title,
-                                        const QString& text,
-                                        QMessageBox::StandardButtons buttons) override;
+    Button message(Kind kind, QWidget* parent, const QString& title, const QString& text,
+                   Buttons buttons) override;
     QString openFileName(QWidget* parent, const QString& caption, const QString& dir,
                          const QString& filter) override;
     QString saveFileName(QWidget* parent, const QString& caption, const QString& dir,

@@ -841,9 +841,8 @@ private slots:
         {
         public:
             QLineEdit* edit = nullptr;
-            QMessageBox::StandardButton message(Kind kind, QWidget* parent, const QString& title,
-                                                const QString& text,
-                                                QMessageBox::StandardButtons buttons) override
+            Button message(Kind kind, QWidget* parent, const QString& title, const QString& text,
+                           Buttons buttons) override
             {
                 if (edit)
                     emit edit->editingFinished();

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "document/XMLWork.h"
-#include "app/PrintingDialogs.h"
+#include "dialogs/PrintingDialogs.h"
 
 #include <memory>
 

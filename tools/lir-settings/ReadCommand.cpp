@@ -1,6 +1,6 @@
 #include "tools/lir-settings/ReadCommand.h"
 
-#include "app/PrintingDialogs.h"
+#include "dialogs/PrintingDialogs.h"
 #include "link/ControllerCommands.h"
 #include "tools/lir-settings/LinkToolArguments.h"
 

@@ -1,16 +1,18 @@
-#include "app/PrintingDialogs.h"
+#include "dialogs/PrintingDialogs.h"
 
 #include <QRegularExpression>
 #include <QTextStream>
 
-PrintingDialogs::PrintingDialogs(QTextStream& out)
-    : m_Out(out), m_Previous(UserDialogs::install(this))
+PrintingDialogs::PrintingDialogs(QTextStream& out, Installation installation)
+    : m_Out(out), m_Installed(installation == Installation::ForLifetime),
+      m_Previous(m_Installed ? UserDialogs::install(this) : nullptr)
 {
 }
 
 PrintingDialogs::~PrintingDialogs()
 {
-    UserDialogs::install(m_Previous);
+    if (m_Installed)
+        UserDialogs::install(m_Previous);
 }
 
 QString PrintingDialogs::formatLine(const QString& source, const QString& title,
@@ -22,18 +24,17 @@ QString PrintingDialogs::formatLine(const QString& source, const QString& title,
     return source + QStringLiteral(": ") + title + QStringLiteral(": ") + oneLine;
 }
 
-QMessageBox::StandardButton PrintingDialogs::message(Kind, QWidget*, const QString& title,
-                                                     const QString& text,
-                                                     QMessageBox::StandardButtons buttons)
+UserDialogs::Button PrintingDialogs::message(Kind, QWidget*, const QString& title,
+                                             const QString& text, Buttons buttons)
 {
     m_Out << formatLine(m_Source, title, text) << '\n';
     m_Out.flush();
     ++m_Printed;
-    for (QMessageBox::StandardButton refusal : {QMessageBox::No, QMessageBox::Cancel}) {
+    for (Button refusal : {No, Cancel}) {
         if (buttons & refusal)
             return refusal;
     }
-    return buttons & QMessageBox::Ok ? QMessageBox::Ok : QMessageBox::NoButton;
+    return buttons & Ok ? Ok : NoButton;
 }
 
 QString PrintingDialogs::openFileName(QWidget*, const QString&, const QString&, const QString&)

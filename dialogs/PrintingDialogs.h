@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/UserDialogs.h"
+#include "dialogs/UserDialogs.h"
 
 class QTextStream;
 
@@ -8,11 +8,18 @@ class QTextStream;
 // box becomes one line "SOURCE: TITLE: TEXT" on `out` (line breaks in the
 // text become spaces). Nobody can answer, so questions get the refusing
 // answer (No, else Cancel) and file, item and print dialogs are cancelled.
-// Installed for its lifetime.
+// Installed for its lifetime unless made with Installation::None.
 class PrintingDialogs : public UserDialogs
 {
 public:
-    explicit PrintingDialogs(QTextStream& out);
+    enum class Installation
+    {
+        ForLifetime,
+        None
+    };
+
+    explicit PrintingDialogs(QTextStream& out,
+                             Installation installation = Installation::ForLifetime);
     ~PrintingDialogs() override;
     PrintingDialogs(const PrintingDialogs&) = delete;
     PrintingDialogs& operator=(const PrintingDialogs&) = delete;
@@ -25,9 +32,8 @@ public:
     // One message line as printed, without the line end.
     static QString formatLine(const QString& source, const QString& title, const QString& text);
 
-    QMessageBox::StandardButton message(Kind kind, QWidget* parent, const QString& title,
-                                        const QString& text,
-                                        QMessageBox::StandardButtons buttons) override;
+    Button message(Kind kind, QWidget* parent, const QString& title, const QString& text,
+                   Buttons buttons) override;
     QString openFileName(QWidget* parent, const QString& caption, const QString& dir,
                          const QString& filter) override;
     QString saveFileName(QWidget* parent, const QString& caption, const QString& dir,
@@ -40,5 +46,6 @@ private:
     QTextStream& m_Out;
     QString m_Source;
     int m_Printed = 0;
+    bool m_Installed;
     UserDialogs* m_Previous;
 };

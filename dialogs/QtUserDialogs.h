@@ -1,14 +1,16 @@
 #pragma once
 
-#include "app/UserDialogs.h"
+#include "dialogs/UserDialogs.h"
 
 // The real dialogs of the widget library.
 class QtUserDialogs : public UserDialogs
 {
 public:
-    QMessageBox::StandardButton message(Kind kind, QWidget* parent, const QString& title,
-                                        const QString& text,
-                                        QMessageBox::StandardButtons buttons) override;
+    // Makes the real dialogs the ones used while no others are installed.
+    static void makeDefault();
+
+    Button message(Kind kind, QWidget* parent, const QString& title, const QString& text,
+                   Buttons buttons) override;
     QString openFileName(QWidget* parent, const QString& caption, const QString& dir,
                          const QString& filter) override;
     QString saveFileName(QWidget* parent, const QString& caption, const QString& dir,

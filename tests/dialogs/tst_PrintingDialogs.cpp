@@ -1,5 +1,5 @@
-#include "app/PrintingDialogs.h"
 #include "common/TestRegistry.h"
+#include "dialogs/PrintingDialogs.h"
 
 #include <QTest>
 #include <QTextStream>
@@ -32,10 +32,10 @@ private slots:
     {
         QTest::addColumn<int>("buttons");
         QTest::addColumn<int>("answer");
-        QTest::newRow("Yes/No") << int(QMessageBox::Yes | QMessageBox::No) << int(QMessageBox::No);
+        QTest::newRow("Yes/No") << int(UserDialogs::Yes | UserDialogs::No) << int(UserDialogs::No);
         QTest::newRow("Ok/Cancel")
-            << int(QMessageBox::Ok | QMessageBox::Cancel) << int(QMessageBox::Cancel);
-        QTest::newRow("Ok") << int(QMessageBox::Ok) << int(QMessageBox::Ok);
+            << int(UserDialogs::Ok | UserDialogs::Cancel) << int(UserDialogs::Cancel);
+        QTest::newRow("Ok") << int(UserDialogs::Ok) << int(UserDialogs::Ok);
     }
 
     void nobodyAnswers()
@@ -46,7 +46,7 @@ private slots:
         QTextStream out(&printed);
         PrintingDialogs dialogs(out);
         QCOMPARE(int(dialogs.message(UserDialogs::Kind::Information, nullptr, "t", "x",
-                                     QMessageBox::StandardButtons(buttons))),
+                                     UserDialogs::Buttons(buttons))),
                  answer);
         QVERIFY(dialogs.openFileName(nullptr, "c", {}, "f").isEmpty());
         QVERIFY(dialogs.saveFileName(nullptr, "c", {}, "f").isEmpty());
