@@ -8,6 +8,7 @@
 #include "conditions/HideConds.h"
 #include "conditions/HideConds_Cont.h"
 #include "dialogs/QtUserDialogs.h"
+#include "document/ModelName.h"
 #include "document/SymbolTable.h"
 #include "document/XMLWork.h"
 #include "link/ControllerMenuCommands.h"
@@ -28,6 +29,7 @@ MainWindow* g_MainWindow = nullptr;
 
 namespace {
 const QString kManufacturerSite = QStringLiteral("https://www.orvek.ru/");
+const QString kOpenTitle = QStringLiteral("Открытие...");
 
 TreeWidgetItemLineInLeftTree* findInSubtree(QTreeWidgetItem* root, BoxForLines* box)
 {
@@ -199,29 +201,31 @@ bool MainWindow::reportErrorFields()
     return true;
 }
 
-bool MainWindow::mayReplaceDocument()
+bool MainWindow::mayReplaceDocument(const QString& title)
 {
     // The enabled save action is the only mark of unsaved changes.
     if (!m_ActSaveAs->isEnabled())
         return true;
-    return UserDialogs::askYesNo(this, QStringLiteral("Открытие..."),
+    return UserDialogs::askYesNo(this, title,
                                  QStringLiteral("Текущий файл не сохранён,\n продолжить?"));
 }
 
-void MainWindow::documentLoaded()
+void MainWindow::documentLoaded(const QString& modelName)
 {
     slotCanSave(true);
     m_ActWrite->setEnabled(true);
+    const QString name = modelName.isEmpty() ? modelNameOf(m_FormatVerMaj) : modelName;
+    if (!name.isEmpty())
+        m_ModelName = name;
 }
 
 void MainWindow::newDocument(const QString& defaultFile, const QString& modelName)
 {
-    if (!mayReplaceDocument())
+    if (!mayReplaceDocument(kOpenTitle))
         return;
     // A bare name: the default documents lie in the working directory.
     m_XmlWork->slotRenderXMLAndCreatGUI(defaultFile);
-    documentLoaded();
-    m_ModelName = modelName;
+    documentLoaded(modelName);
 }
 
 void MainWindow::slotNewFile1()
@@ -236,7 +240,7 @@ void MainWindow::slotNewFile2()
 
 void MainWindow::slotOpenFile()
 {
-    if (!mayReplaceDocument())
+    if (!mayReplaceDocument(kOpenTitle))
         return;
     const QString fileName = UserDialogs::current().openFileName(
         this, QStringLiteral("Выбор открываемого файла настроек"), QString(),
@@ -245,10 +249,6 @@ void MainWindow::slotOpenFile()
         return;
     m_XmlWork->slotRenderXMLAndCreatGUI(fileName);
     documentLoaded();
-    if (m_FormatVerMaj == 1)
-        m_ModelName = QStringLiteral("ЛИР-1");
-    else if (m_FormatVerMaj == 2)
-        m_ModelName = QStringLiteral("ЛИР-2");
 }
 
 void MainWindow::slotSaveFile()

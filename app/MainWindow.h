@@ -31,11 +31,14 @@ public:
     // Shows the list of fields to correct and returns true when there are any.
     bool reportErrorFields();
 
-    // Asks whether unsaved changes may be dropped; true when there are none
-    // or the user agrees.
-    bool mayReplaceDocument();
-    // The state after every document load: save and write enabled.
-    void documentLoaded();
+    // Asks, under `title`, whether unsaved changes may be dropped; true when
+    // there are none or the user agrees.
+    bool mayReplaceDocument(const QString& title);
+    // The state after every document load, whatever the load reported: save
+    // and write enabled, and the model name set to `modelName`, or without
+    // one to the model of the loaded format version (kept when that names no
+    // model).
+    void documentLoaded(const QString& modelName = QString());
 
     // The report walk over the navigation tree.
     void appendTreeRows(QString& html);

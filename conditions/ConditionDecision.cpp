@@ -1,6 +1,29 @@
 #include "conditions/ConditionDecision.h"
 
+#include <array>
+#include <utility>
+
 namespace ConditionDecision {
+
+Operator operatorOf(const QString& o)
+{
+    // The order of this table is the order in which the names are searched.
+    static const std::array<std::pair<const char*, Operator>, 8> kOperators = {{
+        {"EQ", EQ},
+        {"NE", NE},
+        {"GT", GT},
+        {"GE", GE},
+        {"LT", LT},
+        {"LE", LE},
+        {"BT", BT},
+        {"NB", NB},
+    }};
+    for (const auto& [name, op] : kOperators) {
+        if (o.contains(QLatin1String(name)))
+            return op;
+    }
+    return NoOperator;
+}
 
 double numberSourceValue(const QString& text)
 {
@@ -9,7 +32,7 @@ double numberSourceValue(const QString& text)
     return ok ? x : 0.0;
 }
 
-bool decideForNumber(int op, int value, double x, bool& holds)
+bool decideForNumber(Operator op, int value, double x, bool& holds)
 {
     const double v = value;
     switch (op) {
@@ -31,12 +54,15 @@ bool decideForNumber(int op, int value, double x, bool& holds)
     case LE:
         holds = x <= v;
         return true;
-    default:
-        return false;
+    case BT:
+    case NB:
+    case NoOperator:
+        break;
     }
+    return false;
 }
 
-bool decideForCheck(int op, int value, bool checked, bool& holds)
+bool decideForCheck(Operator op, int value, bool checked, bool& holds)
 {
     const int b = checked ? 1 : 0;
     switch (op) {
@@ -52,9 +78,14 @@ bool decideForCheck(int op, int value, bool checked, bool& holds)
     case NB:
         holds = !checked;
         return true;
-    default:
-        return false;
+    case GT:
+    case GE:
+    case LT:
+    case LE:
+    case NoOperator:
+        break;
     }
+    return false;
 }
 
 } // namespace ConditionDecision

@@ -8,7 +8,8 @@ class QDomDocument;
 // Finds the visibility conditions of a document that can never act: those
 // whose `s` matches no setting's key and those whose `o` names no operator.
 // Only the conditions the loader reads are looked at (a line's first
-// `hideConds`, a container's `hideConds` where the loader takes it).
+// `hideConds`, a container's `hideConds` where the loader takes it), and
+// only the keys of the settings it makes lines of count.
 class ConditionLint
 {
 public:

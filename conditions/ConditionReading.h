@@ -5,10 +5,6 @@
 #include <QDomElement>
 #include <QList>
 
-// The operator code of `o`: the first of EQ NE GT GE LT LE BT NB (in this
-// order) that occurs anywhere in the text, or -1.
-int conditionOperatorCode(const QString& o);
-
 // Appends one pending condition per `c` child of `hideConds`.
 template <typename Target>
 void appendConditions(QList<HideCond<Target>>& list, Target* target, const QDomElement& hideConds)
@@ -18,7 +14,7 @@ void appendConditions(QList<HideCond<Target>>& list, Target* target, const QDomE
         HideCond<Target> cond;
         cond.target = target;
         cond.s = c.attribute(QStringLiteral("s"));
-        cond.op = conditionOperatorCode(c.attribute(QStringLiteral("o")));
+        cond.op = ConditionDecision::operatorOf(c.attribute(QStringLiteral("o")));
         cond.value = c.attribute(QStringLiteral("v")).toInt();
         list.append(cond);
     }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "conditions/ConditionDecision.h"
+
 #include <QString>
 
 // One pending visibility condition (a `c` element) until it is wired to its
@@ -7,7 +9,7 @@
 template <typename Target> struct HideCond
 {
     Target* target = nullptr;
-    QString s;     // key of the source setting
-    int op = -1;   // operator code, -1 when `o` names none
+    QString s; // key of the source setting
+    ConditionDecision::Operator op = ConditionDecision::NoOperator;
     int value = 0; // `v` read as a decimal integer
 };

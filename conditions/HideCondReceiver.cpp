@@ -5,7 +5,7 @@
 #include <QAbstractButton>
 #include <QLineEdit>
 
-HideCondReceiver::HideCondReceiver(int op, int value, QObject* parent)
+HideCondReceiver::HideCondReceiver(ConditionDecision::Operator op, int value, QObject* parent)
     : QObject(parent), m_Op(op), m_Value(value)
 {
 }

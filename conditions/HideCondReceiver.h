@@ -1,5 +1,7 @@
 #pragma once
 
+#include "conditions/ConditionDecision.h"
+
 #include <QObject>
 #include <QPointer>
 #include <QVector>
@@ -13,7 +15,7 @@ class HideCondReceiver : public QObject
 {
     Q_OBJECT
 public:
-    HideCondReceiver(int op, int value, QObject* parent);
+    HideCondReceiver(ConditionDecision::Operator op, int value, QObject* parent);
 
     // The widgets this receiver listens to, kept to decide the condition on
     // demand (right after a load) exactly as their signals would.
@@ -23,7 +25,7 @@ public:
     void evaluateNow();
 
     bool m_Active = false;
-    int m_Op;
+    ConditionDecision::Operator m_Op;
     int m_Value;
 
 public slots:

@@ -2,7 +2,8 @@
 
 #include "lines/LineInBox.h"
 
-SlotForHideConds::SlotForHideConds(int op, int value, LineInBox* target, QObject* parent)
+SlotForHideConds::SlotForHideConds(ConditionDecision::Operator op, int value, LineInBox* target,
+                                   QObject* parent)
     : HideCondReceiver(op, value, parent), m_Target(target)
 {
 }

@@ -9,7 +9,7 @@ class SlotForHideConds : public HideCondReceiver
 {
     Q_OBJECT
 public:
-    SlotForHideConds(int op, int value, LineInBox* target, QObject* parent);
+    SlotForHideConds(ConditionDecision::Operator op, int value, LineInBox* target, QObject* parent);
 
     LineInBox* m_Target;
 

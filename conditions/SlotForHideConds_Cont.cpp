@@ -4,7 +4,7 @@
 
 #include <QTreeWidget>
 
-SlotForHideConds_Cont::SlotForHideConds_Cont(int op, int value,
+SlotForHideConds_Cont::SlotForHideConds_Cont(ConditionDecision::Operator op, int value,
                                              TreeWidgetItemLineInLeftTree* target, QObject* parent)
     : HideCondReceiver(op, value, parent), m_Target(target)
 {

@@ -9,7 +9,8 @@ class SlotForHideConds_Cont : public HideCondReceiver
 {
     Q_OBJECT
 public:
-    SlotForHideConds_Cont(int op, int value, TreeWidgetItemLineInLeftTree* target, QObject* parent);
+    SlotForHideConds_Cont(ConditionDecision::Operator op, int value,
+                          TreeWidgetItemLineInLeftTree* target, QObject* parent);
 
     TreeWidgetItemLineInLeftTree* m_Target;
 

@@ -13,8 +13,9 @@ public:
     struct Result
     {
         bool tooDeep = false;
-        // Where the first element deeper than the bound ends: line from 1,
-        // column as the number of characters read on that line.
+        // Where the start tag of the first element deeper than the bound
+        // ends: line from 1, column as the number of characters read on that
+        // line.
         qint64 line = 0;
         qint64 column = 0;
     };

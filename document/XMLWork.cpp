@@ -4,9 +4,10 @@
 #include "app/MainWindow.h"
 #include "app/ScrollAreaWidget.h"
 #include "app/TreeWidgetItemLineInLeftTree.h"
-#include "dialogs/UserDialogs.h"
 #include "conditions/HideConds.h"
 #include "conditions/HideConds_Cont.h"
+#include "dialogs/UserDialogs.h"
+#include "document/DocumentWalk.h"
 #include "document/NestingCheck.h"
 #include "document/SymbolTable.h"
 #include "document/ValueCodec.h"
@@ -157,49 +158,65 @@ XMLWork::LoadResult XMLWork::parseAndBuild(const QByteArray& text)
     return LoadResult::Loaded;
 }
 
-void XMLWork::renderNode(const QDomNode& node, TreeWidgetItemLineInLeftTree* parentItem, bool start)
+namespace {
+// Builds the screens on the loader's walk: a tree item per container, a
+// line per setting in its container's box, the containers' conditions handed
+// to their registry.
+class ScreenBuilder : public DocumentWalk<TreeWidgetItemLineInLeftTree>
 {
-    if (node.isElement() && node.nodeName() == QLatin1String("lir1Settings") && g_MainWindow) {
-        g_MainWindow->m_FormatVerMaj = ValueCodec::formatVersionByte(
-            node.toElement().attribute(QStringLiteral("formatVerMaj")));
-    }
-    // A container's hideConds counts only before its first signal or
-    // hideConds, or right after a nested container.
-    bool open = start;
-    for (QDomNode child = node.firstChild(); !child.isNull(); child = child.nextSibling()) {
-        const QDomElement element = child.toElement();
-        const QString tag = element.isNull() ? QString() : element.tagName();
-        if (tag == QLatin1String("container")) {
-            auto* item = new TreeWidgetItemLineInLeftTree(0);
-            item->setText(0, element.attribute(QStringLiteral("name")));
-            if (parentItem)
-                parentItem->addChild(item);
-            else
-                m_Tree->addTopLevelItem(item);
-            open = true;
-            renderNode(element, item, true);
-        } else if (tag == QLatin1String("signal") && !parentItem) {
-            UserDialogs::about(nullptr, QStringLiteral("Ошибка разбора файла"),
-                               element.attribute(QStringLiteral("name")) +
-                                   QStringLiteral(", большая ошибка <signal> без <container>"));
-            open = false;
-        } else if (tag == QLatin1String("signal")) {
-            BoxForLines* box = parentItem->addLine(new LineInBox(element), nullptr);
-            if (box->parentWidget() != m_ScrollArea->m_Content)
-                box->setParent(m_ScrollArea->m_Content);
-            open = false;
-            renderNode(element, nullptr, false);
-        } else if (tag == QLatin1String("hideConds")) {
-            const bool taken = open && parentItem;
-            open = false;
-            if (taken) {
-                g_HideConds_Cont->readHideConds(parentItem, element);
-                renderNode(element, nullptr, false);
-            }
-        } else {
-            renderNode(child, nullptr, open);
+public:
+    ScreenBuilder(QTreeWidget& tree, QWidget& boxParent) : m_Tree(tree), m_BoxParent(boxParent) {}
+
+protected:
+    void visitNode(const QDomNode& node) override
+    {
+        if (node.isElement() && node.nodeName() == QLatin1String("lir1Settings") && g_MainWindow) {
+            g_MainWindow->m_FormatVerMaj = ValueCodec::formatVersionByte(
+                node.toElement().attribute(QStringLiteral("formatVerMaj")));
         }
     }
+
+    TreeWidgetItemLineInLeftTree* takeContainer(const QDomElement& element,
+                                                TreeWidgetItemLineInLeftTree* parent) override
+    {
+        auto* item = new TreeWidgetItemLineInLeftTree(0);
+        item->setText(0, element.attribute(QStringLiteral("name")));
+        if (parent)
+            parent->addChild(item);
+        else
+            m_Tree.addTopLevelItem(item);
+        return item;
+    }
+
+    void takeSetting(const QDomElement& signal, TreeWidgetItemLineInLeftTree* container) override
+    {
+        BoxForLines* box = container->addLine(new LineInBox(signal), nullptr);
+        if (box->parentWidget() != &m_BoxParent)
+            box->setParent(&m_BoxParent);
+    }
+
+    void refuseSetting(const QDomElement& signal) override
+    {
+        UserDialogs::about(nullptr, QStringLiteral("Ошибка разбора файла"),
+                           signal.attribute(QStringLiteral("name")) +
+                               QStringLiteral(", большая ошибка <signal> без <container>"));
+    }
+
+    void takeContainerConditions(const QDomElement& hideConds,
+                                 TreeWidgetItemLineInLeftTree* container) override
+    {
+        g_HideConds_Cont->readHideConds(container, hideConds);
+    }
+
+private:
+    QTreeWidget& m_Tree;
+    QWidget& m_BoxParent;
+};
+} // namespace
+
+void XMLWork::renderNode(const QDomNode& node, TreeWidgetItemLineInLeftTree* parentItem, bool start)
+{
+    ScreenBuilder(*m_Tree, *m_ScrollArea->m_Content).walk(node, parentItem, start);
 }
 
 void XMLWork::loadValuesFromDom()

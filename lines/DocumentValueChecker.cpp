@@ -1,5 +1,6 @@
 #include "lines/DocumentValueChecker.h"
 
+#include "document/LoadedElements.h"
 #include "document/TypeLine.h"
 #include "lines/IP4Validator.h"
 #include "lines/MACValidator.h"
@@ -56,7 +57,7 @@ QString numberProblem(const QDomElement& signal, const QString& value)
         signal.hasAttribute(e) ? signal.attribute(e).toInt() : MinMaxValidator::kExpAbsent;
     const MinMaxValidator validator(nullptr, max, min, exp);
     QString text = value;
-    if (validator.validateFinal(text) != 0)
+    if (validator.validateFinal(text) != MinMaxValidator::Refused)
         return QString();
     if (value.isEmpty())
         return QStringLiteral("number without a value");
@@ -139,28 +140,14 @@ DocumentValueChecker::DocumentValueChecker(const QDomDocument& document) : m_Doc
 QVector<DocumentValueChecker::Finding> DocumentValueChecker::findings() const
 {
     QVector<Finding> found;
-    collect(m_Document, found);
-    return found;
-}
-
-void DocumentValueChecker::collect(const QDomNode& node, QVector<Finding>& findings) const
-{
-    for (QDomElement child = node.firstChildElement(); !child.isNull();
-         child = child.nextSiblingElement()) {
-        if (child.tagName() != QLatin1String("signal")) {
-            collect(child, findings);
-            continue;
-        }
-        // Only a setting directly under a container gets a line.
-        const QDomElement parent = node.toElement();
-        if (parent.tagName() != QLatin1String("container"))
-            continue;
-        const QString problem = problemOf(child);
+    for (const LoadedElements::Setting& setting : LoadedElements::of(m_Document).settings) {
+        const QString problem = problemOf(setting.signal);
         if (!problem.isEmpty()) {
-            findings.append({child.lineNumber(), captionOf(child),
-                             parent.attribute(QStringLiteral("name")), problem});
+            found.append({setting.signal.lineNumber(), captionOf(setting.signal),
+                          setting.container.attribute(QStringLiteral("name")), problem});
         }
     }
+    return found;
 }
 
 QString DocumentValueChecker::problemOf(const QDomElement& signal) const

@@ -7,7 +7,6 @@
 
 class QDomDocument;
 class QDomElement;
-class QDomNode;
 
 // Finds the values of a settings document that the setting lines would
 // refuse, using the lines' own validators and value encodings, without
@@ -26,14 +25,14 @@ public:
     // Reads the document's own symbols, which decide the string classes.
     explicit DocumentValueChecker(const QDomDocument& document);
 
-    // The findings for every setting that gets a line, in document order.
+    // The findings for every setting the loader makes a line of, in document
+    // order.
     QVector<Finding> findings() const;
     // What is wrong with the value of one `signal` element; empty when it
     // is fine (an empty value is fine for every kind but numbers).
     QString problemOf(const QDomElement& signal) const;
 
 private:
-    void collect(const QDomNode& node, QVector<Finding>& findings) const;
     QString stringProblem(const QDomElement& signal, const QString& value) const;
 
     const QDomDocument& m_Document;

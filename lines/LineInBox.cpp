@@ -3,8 +3,8 @@
 #include "app/BoxForLines.h"
 #include "app/MainWindow.h"
 #include "app/TreeWidgetItemLineInLeftTree.h"
-#include "dialogs/UserDialogs.h"
 #include "conditions/HideConds.h"
+#include "dialogs/UserDialogs.h"
 #include "document/SymbolTable.h"
 #include "document/ValueCodec.h"
 #include "lines/IP4Validator.h"
@@ -420,12 +420,13 @@ void LineInBox::slotEndFocsNumber()
         return;
     g_EndOfEditRunning = true;
     QString text = edit->text();
-    const int result = validator->validateFinal(text);
+    const MinMaxValidator::FinalResult result = validator->validateFinal(text);
     finishNumberEntry(edit, text, result);
     g_EndOfEditRunning = false;
 }
 
-void LineInBox::finishNumberEntry(QLineEdit* edit, const QString& text, int result)
+void LineInBox::finishNumberEntry(QLineEdit* edit, const QString& text,
+                                  MinMaxValidator::FinalResult result)
 {
     auto* box = qobject_cast<BoxForLines*>(parent());
     if (!box) {
@@ -444,7 +445,7 @@ void LineInBox::finishNumberEntry(QLineEdit* edit, const QString& text, int resu
     }
     const QString groupText = item->text(0);
     const QString fieldLabel = m_LabelName->text();
-    if (result == 0) {
+    if (result == MinMaxValidator::Refused) {
         setBaseColour(edit, Qt::red);
         UserDialogs::critical(g_MainWindow, QStringLiteral("Не допустимое значение"),
                               QStringLiteral("Введено не допустимое значение! В поле: ") +
@@ -452,7 +453,7 @@ void LineInBox::finishNumberEntry(QLineEdit* edit, const QString& text, int resu
         g_MainWindow->addErrorField(groupText, fieldLabel);
         return;
     }
-    if (result == 2) {
+    if (result == MinMaxValidator::ValidAfterPadding) {
         edit->setText(text);
         // Setting the text by program sends no textEdited; the padded text
         // reaches the document only through this one.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "document/TypeLine.h"
+#include "lines/MinMaxValidator.h"
 
 #include <QObject>
 #include <QVector>
@@ -56,7 +57,8 @@ private:
     void setCheckBoxSet(int index, bool set);
     void chooseRadioButton(const QString& key);
     // `result` is that of the end-of-edit check; `text` the entry it left.
-    void finishNumberEntry(QLineEdit* edit, const QString& text, int result);
+    void finishNumberEntry(QLineEdit* edit, const QString& text,
+                           MinMaxValidator::FinalResult result);
 
     void writeValue(const QString& value);
     // A parentless about box whose text ends with the element's line number.

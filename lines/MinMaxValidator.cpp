@@ -11,13 +11,6 @@ bool hasForeignCharacter(const QString& text)
 }
 
 const qint64 kMaxTextLength = 32767;
-
-enum FinalResult
-{
-    Refused = 0,
-    ValidAsTyped = 1,
-    ValidAfterPadding = 2
-};
 } // namespace
 
 MinMaxValidator::MinMaxValidator(QObject* parent, float max, float min, int exp)
@@ -39,7 +32,7 @@ QValidator::State MinMaxValidator::validate(QString& input, int& position) const
     return Acceptable;
 }
 
-int MinMaxValidator::validateFinal(QString& text) const
+MinMaxValidator::FinalResult MinMaxValidator::validateFinal(QString& text) const
 {
     if (text.isEmpty() || hasForeignCharacter(text))
         return Refused;
@@ -57,7 +50,7 @@ int MinMaxValidator::validateFinal(QString& text) const
     return finalForNegativeExp(text);
 }
 
-int MinMaxValidator::finalForPositiveExp(const QString& text) const
+MinMaxValidator::FinalResult MinMaxValidator::finalForPositiveExp(const QString& text) const
 {
     // Only whole multiples of 10^m_Exp are values of this resolution. The
     // test runs on the digits, so no exponent is too large to check.
@@ -74,7 +67,7 @@ int MinMaxValidator::finalForPositiveExp(const QString& text) const
     return multiple ? ValidAsTyped : Refused;
 }
 
-int MinMaxValidator::finalForNegativeExp(QString& text) const
+MinMaxValidator::FinalResult MinMaxValidator::finalForNegativeExp(QString& text) const
 {
     // A line edit holds at most 32767 characters; a resolution finer than
     // that cannot be shown, and the 64-bit negation keeps INT_MIN defined.

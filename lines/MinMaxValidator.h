@@ -13,13 +13,20 @@ public:
     // has no fixed resolution.
     static constexpr int kExpAbsent = -999;
 
+    // The outcome of the end-of-edit check.
+    enum FinalResult
+    {
+        Refused = 0,
+        ValidAsTyped = 1,
+        ValidAfterPadding = 2 // the missing decimals were appended to the text
+    };
+
     MinMaxValidator(QObject* parent, float max, float min, int exp);
 
     State validate(QString& input, int& position) const override;
 
-    // The end-of-edit check: 0 refused, 1 valid as typed, 2 valid after the
-    // missing decimals were appended to `text`.
-    int validateFinal(QString& text) const;
+    // The end-of-edit check of the finished entry `text`.
+    FinalResult validateFinal(QString& text) const;
 
     float m_Max;
     float m_TypingMin;
@@ -27,6 +34,6 @@ public:
     int m_Exp;
 
 private:
-    int finalForPositiveExp(const QString& text) const;
-    int finalForNegativeExp(QString& text) const;
+    FinalResult finalForPositiveExp(const QString& text) const;
+    FinalResult finalForNegativeExp(QString& text) const;
 };

@@ -32,9 +32,12 @@ bool ControllerLink::exchange(quint8 command, const QByteArray& payload, QByteAr
         return false;
     if (!receive(reply, received, LinkFrame::kChecksumSize, total))
         return false;
-    // Bytes that came after the checksum stay in the buffer, so the last two
-    // bytes are not the checksum and the check fails: such a reply is not
-    // trusted.
+    // Bytes that came after the checksum stay in the buffer and the last two
+    // bytes are checked against everything before them. Any byte other than
+    // zero fails the check. Trailing zero bytes pass it, a property of
+    // CRC-16/ARC (the register of a frame followed by its own checksum is 0,
+    // and zeros keep it there); the payload is taken by its length, so they
+    // are never read as part of it.
     const ReplyCheck::Fault fault = ReplyCheck::checkChecksum(reply);
     if (fault != ReplyCheck::Fault::None) {
         LinkMessages::show(ReplyCheck::message(fault, reply));

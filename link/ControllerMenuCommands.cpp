@@ -12,9 +12,7 @@ ControllerMenuCommands::ControllerMenuCommands(MainWindow& window) : m_Window(wi
 
 void ControllerMenuCommands::loadFromLir()
 {
-    if (m_Window.m_ActSaveAs->isEnabled() &&
-        !UserDialogs::askYesNo(&m_Window, QStringLiteral("Загрузка из..."),
-                               QStringLiteral("Текущий файл не сохранён,\n продолжить?")))
+    if (!m_Window.mayReplaceDocument(QStringLiteral("Загрузка из...")))
         return;
     ControllerPort port;
     if (!choosePort(port))
@@ -82,12 +80,7 @@ bool ControllerMenuCommands::choosePort(ControllerPort& port)
 void ControllerMenuCommands::takeLoadedDocument(const QByteArray& text)
 {
     m_Window.m_XmlWork->slotRenderXMLAndCreatGUI(text);
-    m_Window.slotCanSave(true);
-    m_Window.m_ActWrite->setEnabled(true);
-    if (m_Window.m_FormatVerMaj == 1)
-        m_Window.m_ModelName = QStringLiteral("ЛИР-1");
-    else if (m_Window.m_FormatVerMaj == 2)
-        m_Window.m_ModelName = QStringLiteral("ЛИР-2");
+    m_Window.documentLoaded();
 }
 
 QByteArray ControllerMenuCommands::documentToWrite() const

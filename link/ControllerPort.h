@@ -31,8 +31,6 @@ public:
     bool isUsable() const;
     // The port as the user sees it: description, one space, name.
     QString displayName() const;
-    QString portName() const { return m_PortName; }
-    QString systemLocation() const { return m_SystemLocation; }
 
     // The one way the controller commands open a port: read and write, the
     // serial module's default line settings, both directions cleared.

@@ -30,12 +30,6 @@ ReplyCheck::Fault ReplyCheck::checkChecksum(const QByteArray& reply)
     return crc16(reply.constData(), covered) == expected ? Fault::None : Fault::Checksum;
 }
 
-ReplyCheck::Fault ReplyCheck::check(const QByteArray& reply, quint8 command)
-{
-    const Fault headerFault = checkHeader(reply, command);
-    return headerFault != Fault::None ? headerFault : checkChecksum(reply);
-}
-
 QString ReplyCheck::message(Fault fault, const QByteArray& reply)
 {
     switch (fault) {

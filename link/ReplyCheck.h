@@ -24,8 +24,6 @@ public:
     // The last two bytes of the buffer against the checksum of the bytes
     // before them.
     static Fault checkChecksum(const QByteArray& reply);
-    // A reply buffer as the exchange holds it at its end: header first.
-    static Fault check(const QByteArray& reply, quint8 command);
 
     // The text shown for `fault`; the status fault reads its code from `reply`.
     static QString message(Fault fault, const QByteArray& reply);

@@ -19,11 +19,8 @@ void ReportPrinter::print(MainWindow* window)
 {
     if (window->reportErrorFields())
         return;
-    QString html = SettingsReport::head(window->m_ModelName);
-    window->appendTreeRows(html);
-    html += SettingsReport::tail();
     QTextDocument document;
-    document.setHtml(html);
+    document.setHtml(SettingsReport::html(window->m_Tree, window->m_ModelName, window));
 
     bool chosen = false;
     const QString output = UserDialogs::current().chooseItem(

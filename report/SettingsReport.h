@@ -14,7 +14,8 @@ class QWidget;
 class SettingsReport
 {
 public:
-    // The whole report text: head with the caption, rows, tail.
+    // The whole report text: head with the caption, rows, tail. A message
+    // about a wrong editor has `dialogParent` as its parent.
     static QString html(QTreeWidget* tree, const QString& modelName, QWidget* dialogParent);
 
     static QString head(const QString& modelName);
@@ -24,8 +25,7 @@ public:
     static void appendTreeRows(QTreeWidget* tree, QString& html, QWidget* dialogParent);
     // Appends the rows of `item` and of its subtree; `con` is the parent's
     // container path ("//" for top-level items).
-    static void goingTree(QTreeWidgetItem* item, QString& html, QString con,
-                          QWidget* dialogParent);
+    static void goingTree(QTreeWidgetItem* item, QString& html, QString con, QWidget* dialogParent);
 
 private:
     enum class LineRow

@@ -1,6 +1,5 @@
 #include "common/TestRegistry.h"
 #include "conditions/ConditionDecision.h"
-#include "conditions/ConditionReading.h"
 
 #include <QTest>
 
@@ -33,7 +32,7 @@ private slots:
     {
         QFETCH(QString, o);
         QFETCH(int, code);
-        QCOMPARE(conditionOperatorCode(o), code);
+        QCOMPARE(int(ConditionDecision::operatorOf(o)), code);
     }
 
     void numberSources_data()
@@ -74,8 +73,9 @@ private slots:
         QFETCH(bool, evaluated);
         QFETCH(bool, holds);
         bool decided = !holds;
-        QCOMPARE(ConditionDecision::decideForNumber(
-                     op, value, ConditionDecision::numberSourceValue(text), decided),
+        QCOMPARE(ConditionDecision::decideForNumber(ConditionDecision::Operator(op), value,
+                                                    ConditionDecision::numberSourceValue(text),
+                                                    decided),
                  evaluated);
         if (evaluated)
             QCOMPARE(decided, holds);
@@ -111,7 +111,9 @@ private slots:
         QFETCH(bool, evaluated);
         QFETCH(bool, holds);
         bool decided = !holds;
-        QCOMPARE(ConditionDecision::decideForCheck(op, value, checked, decided), evaluated);
+        QCOMPARE(ConditionDecision::decideForCheck(ConditionDecision::Operator(op), value, checked,
+                                                   decided),
+                 evaluated);
         if (evaluated)
             QCOMPARE(decided, holds);
     }

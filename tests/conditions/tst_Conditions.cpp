@@ -8,6 +8,7 @@
 #include "lines/LineInBox.h"
 
 #include <QAbstractButton>
+#include <QDomElement>
 #include <QFrame>
 #include <QLabel>
 #include <QTest>
@@ -128,8 +129,8 @@ private slots:
         QTest::newRow("NE 0, loaded set") << "NE" << 0 << "1" << true << false;
         QTest::newRow("undetermined counts as checked") << "BT" << 0 << "" << true << true;
         QTest::newRow("GT never on a check box") << "GT" << 0 << "1" << false << false;
-        QTest::newRow("v 1: the box has no key 1, never wired") << "BT" << 1 << "1" << false
-                                                                << false;
+        QTest::newRow("v 1: the box has no key 1, never wired")
+            << "BT" << 1 << "1" << false << false;
         QTest::newRow("v 1 under NB stays shown") << "NB" << 1 << "1" << false << false;
     }
 
@@ -257,7 +258,8 @@ private slots:
         QVERIFY(condBox->isHidden());
         QVERIFY(!condShown->isHidden());
         // A hidden item hides the items nested in it.
-        QVERIFY(editor.window.m_Tree->visualItemRect(editor.item(QStringLiteral("SubBox"))).isEmpty());
+        QVERIFY(
+            editor.window.m_Tree->visualItemRect(editor.item(QStringLiteral("SubBox"))).isEmpty());
 
         button(editor.line(QStringLiteral("Bit")))->click();
         QVERIFY(!condBox->isHidden());

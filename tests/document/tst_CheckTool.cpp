@@ -129,8 +129,8 @@ private slots:
         QTest::addColumn<QString>("out"); // a line the output must hold
         QTest::addColumn<QString>("err"); // a line the error output must hold
         QTest::newRow("help") << QStringList{"--help"} << 0
-                              << "  check FILE...          load each document as the editor does "
-                                 "and print its messages"
+                              << "  check FILE...          load each document as the editor does; "
+                                 "print its messages and findings"
                               << "";
         QTest::newRow("version") << QStringList{"--version"} << 0 << "lir-settings 1.0"
                                  << "";

@@ -5,6 +5,7 @@
 #include "common/DocumentHelpers.h"
 #include "common/ScriptedDialogs.h"
 #include "common/TestRegistry.h"
+#include "conditions/ConditionLint.h"
 #include "conditions/HideConds.h"
 #include "conditions/HideConds_Cont.h"
 #include "document/SymbolTable.h"
@@ -14,6 +15,7 @@
 #include <QDir>
 #include <QDomDocument>
 #include <QPointer>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTreeWidget>
@@ -157,11 +159,30 @@ private slots:
         MainWindow window;
         window.m_XmlWork->renderNode(document.documentElement(), nullptr, false);
         QStringList conditions;
-        for (const auto& cond : qAsConst(g_HideConds_Cont->m_Conds))
+        QStringList readKeys;
+        for (const auto& cond : qAsConst(g_HideConds_Cont->m_Conds)) {
             conditions << cond.target->text(0) + QLatin1Char(':') + cond.s;
+            readKeys << cond.s;
+        }
+        for (const auto& cond : qAsConst(g_HideConds->m_Conds))
+            readKeys << cond.s;
         g_HideConds->clearConds();
         g_HideConds_Cont->clearConds();
         QCOMPARE(conditions.join(QLatin1Char(' ')), taken);
+
+        // `check` must look at exactly the conditions the loader reads: no
+        // setting here has a key, so it names each of them once.
+        static const QRegularExpression unmatched(
+            QStringLiteral("^condition s=\"(.*)\" matches no setting's key$"));
+        QStringList lintedKeys;
+        for (const ConditionLint::Finding& finding : ConditionLint::findings(document)) {
+            const QRegularExpressionMatch match = unmatched.match(finding.message);
+            if (match.hasMatch())
+                lintedKeys << match.captured(1);
+        }
+        readKeys.sort();
+        lintedKeys.sort();
+        QCOMPARE(lintedKeys, readKeys);
     }
 
     void signalsOutsideContainers_data()

@@ -254,7 +254,7 @@ private slots:
         QFETCH(int, result);
         QFETCH(QString, after);
         const MinMaxValidator validator(nullptr, max, min, exp);
-        QCOMPARE(validator.validateFinal(text), result);
+        QCOMPARE(int(validator.validateFinal(text)), result);
         QCOMPARE(text, after);
     }
 
@@ -264,7 +264,7 @@ private slots:
         const MinMaxValidator validator(nullptr, 100.f, 10.f, 0);
         QString five = QStringLiteral("5");
         QCOMPARE(validated(validator, five), Acceptable);
-        QCOMPARE(validator.validateFinal(five), 0);
+        QCOMPARE(int(validator.validateFinal(five)), 0);
     }
 };
 

@@ -35,15 +35,26 @@ int printDocumentFindings(const QString& fileName, QTextStream& out)
 
 QString CheckCommand::summary() const
 {
-    return QStringLiteral("load each document as the editor does and print its messages");
+    return QStringLiteral("load each document as the editor does; print its messages and findings");
 }
 
-int CheckCommand::run(const QStringList& args, QTextStream& out, QTextStream& err)
+QString CheckCommand::help() const
+{
+    return QStringLiteral(
+        "Loads each FILE as the editor does and prints every message the editor would\n"
+        "show meanwhile, then every value a setting line would refuse and every\n"
+        "visibility condition that cannot act, one per line as FILE:LINE: ...\n"
+        "\n"
+        "Exit status: 0 when nothing was printed, 1 when something was, 2 when a file\n"
+        "could not be read or no file was given.\n");
+}
+
+ExitCode CheckCommand::run(const QStringList& args, QTextStream& out, QTextStream& err)
 {
     if (args.isEmpty()) {
         err << "lir-settings check: no file given\n"
             << "Usage: lir-settings check FILE...\n";
-        return 2;
+        return ExitCode::Error;
     }
     HeadlessEditor editor(out);
     bool unreadable = false;
@@ -56,6 +67,6 @@ int CheckCommand::run(const QStringList& args, QTextStream& out, QTextStream& er
             findings += printDocumentFindings(fileName, out);
     }
     if (unreadable)
-        return 2;
-    return editor.dialogs().printedCount() + findings == 0 ? 0 : 1;
+        return ExitCode::Error;
+    return editor.dialogs().printedCount() + findings == 0 ? ExitCode::Success : ExitCode::Failure;
 }

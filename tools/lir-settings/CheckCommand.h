@@ -3,7 +3,8 @@
 #include "tools/lir-settings/ToolCommand.h"
 
 // `lir-settings check FILE...`: loads each document as the editor does and
-// prints every message the editor would show meanwhile. Exit code 0 when
+// prints every message the editor would show meanwhile, then the values its
+// lines would refuse and the conditions that cannot act. Exit code 0 when
 // nothing was printed, 1 when something was, 2 when a file could not be
 // read (or no file was given).
 class CheckCommand : public ToolCommand
@@ -12,6 +13,7 @@ public:
     QString name() const override { return QStringLiteral("check"); }
     QString arguments() const override { return QStringLiteral("FILE..."); }
     QString summary() const override;
+    QString help() const override;
     bool needsWindow() const override { return true; }
-    int run(const QStringList& args, QTextStream& out, QTextStream& err) override;
+    ExitCode run(const QStringList& args, QTextStream& out, QTextStream& err) override;
 };

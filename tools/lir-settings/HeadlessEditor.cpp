@@ -9,5 +9,7 @@ HeadlessEditor::~HeadlessEditor() = default;
 XMLWork::LoadResult HeadlessEditor::load(const QString& fileName)
 {
     m_Dialogs.setSource(fileName);
-    return m_Window->m_XmlWork->loadFile(fileName);
+    const XMLWork::LoadResult result = m_Window->m_XmlWork->loadFile(fileName);
+    m_Window->documentLoaded();
+    return result;
 }

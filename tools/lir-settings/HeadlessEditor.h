@@ -1,7 +1,7 @@
 #pragma once
 
-#include "document/XMLWork.h"
 #include "dialogs/PrintingDialogs.h"
+#include "document/XMLWork.h"
 
 #include <memory>
 
@@ -21,7 +21,8 @@ public:
     MainWindow& window() { return *m_Window; }
     PrintingDialogs& dialogs() { return m_Dialogs; }
 
-    // Loads `fileName` as "Открыть" does; its messages name the file.
+    // Loads `fileName` as "Открыть" does, after-load state included; its
+    // messages name the file.
     XMLWork::LoadResult load(const QString& fileName);
 
 private:

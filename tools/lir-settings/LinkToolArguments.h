@@ -10,14 +10,6 @@ class QTextStream;
 class LinkToolArguments
 {
 public:
-    // Exit codes shared by the controller commands.
-    enum ExitCode
-    {
-        Success = 0,
-        LinkFailure = 1, // the port, the link or the controller failed
-        UsageError = 2   // bad arguments, unreadable or unwritable files
-    };
-
     // False, with the reason on `err`, when the arguments do not fit a
     // command taking `positionalCount` positional arguments.
     bool parse(const QStringList& args, bool takesOutput, int positionalCount, QTextStream& err);

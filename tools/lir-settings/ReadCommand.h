@@ -13,7 +13,8 @@ public:
     QString name() const override { return QStringLiteral("read"); }
     QString arguments() const override { return QStringLiteral("--port DEV [-o FILE]"); }
     QString summary() const override;
-    int run(const QStringList& args, QTextStream& out, QTextStream& err) override;
+    QString help() const override;
+    ExitCode run(const QStringList& args, QTextStream& out, QTextStream& err) override;
 
 private:
     static bool save(const QString& fileName, const QByteArray& text, QTextStream& err);

@@ -30,15 +30,6 @@ bool parseArguments(const QStringList& args, QString& input, QString& output)
     return !input.isEmpty();
 }
 
-QString modelNameOf(quint8 formatVersion)
-{
-    if (formatVersion == 1)
-        return QStringLiteral("ЛИР-1");
-    if (formatVersion == 2)
-        return QStringLiteral("ЛИР-2");
-    return QString();
-}
-
 bool writeHtml(const QString& fileName, const QString& html, QString& reason)
 {
     QSaveFile file(fileName);
@@ -56,43 +47,50 @@ QString ReportCommand::summary() const
     return QStringLiteral("write the settings report of a document (HTML, or PDF for *.pdf)");
 }
 
-int ReportCommand::run(const QStringList& args, QTextStream& out, QTextStream& err)
+QString ReportCommand::help() const
+{
+    return QStringLiteral(
+        "Loads FILE as \"Открыть\" does and writes the settings report the editor\n"
+        "prints: HTML to standard output or to OUT, PDF when OUT ends in \".pdf\".\n"
+        "The editor's messages while loading go to standard error.\n"
+        "\n"
+        "Exit status: 0 when the report was written, 1 when FILE is no settings\n"
+        "document, 2 on bad arguments or when FILE or OUT cannot be read or written.\n");
+}
+
+ExitCode ReportCommand::run(const QStringList& args, QTextStream& out, QTextStream& err)
 {
     QString input;
     QString output;
     if (!parseArguments(args, input, output)) {
         err << kUsage;
-        return 2;
+        return ExitCode::Error;
     }
     HeadlessEditor editor(err);
     const XMLWork::LoadResult loaded = editor.load(input);
     if (loaded == XMLWork::LoadResult::Unreadable)
-        return 2;
+        return ExitCode::Error;
     if (loaded == XMLWork::LoadResult::Refused)
-        return 1;
+        return ExitCode::Failure;
     MainWindow& window = editor.window();
-    const QString html = SettingsReport::head(modelNameOf(window.m_FormatVerMaj)) + [&window] {
-        QString rows;
-        window.appendTreeRows(rows);
-        return rows;
-    }() + SettingsReport::tail();
+    const QString html = SettingsReport::html(window.m_Tree, window.m_ModelName, &window);
     if (output.isEmpty()) {
         out << html;
-        return 0;
+        return ExitCode::Success;
     }
     if (output.endsWith(QLatin1String(".pdf"))) {
         QTextDocument document;
         document.setHtml(html);
         if (!ReportPrinter::printToPdf(document, output)) {
             err << "lir-settings report: cannot write " << output << '\n';
-            return 2;
+            return ExitCode::Error;
         }
-        return 0;
+        return ExitCode::Success;
     }
     QString reason;
     if (!writeHtml(output, html, reason)) {
         err << "lir-settings report: cannot write " << output << ": " << reason << '\n';
-        return 2;
+        return ExitCode::Error;
     }
-    return 0;
+    return ExitCode::Success;
 }

@@ -12,6 +12,7 @@ public:
     QString name() const override { return QStringLiteral("report"); }
     QString arguments() const override { return QStringLiteral("FILE [-o OUT]"); }
     QString summary() const override;
+    QString help() const override;
     bool needsWindow() const override { return true; }
-    int run(const QStringList& args, QTextStream& out, QTextStream& err) override;
+    ExitCode run(const QStringList& args, QTextStream& out, QTextStream& err) override;
 };

@@ -40,10 +40,10 @@ int SettingsTool::run(int argc, char** argv)
     // The platform must be chosen before the application object exists.
     if (command && command->needsWindow())
         chooseOffscreenPlatform();
-    return runCommand(argc, argv, command.get());
+    return int(runCommand(argc, argv, command.get()));
 }
 
-int SettingsTool::runCommand(int& argc, char** argv, ToolCommand* command)
+ExitCode SettingsTool::runCommand(int& argc, char** argv, ToolCommand* command)
 {
     const std::unique_ptr<QCoreApplication> application(command && command->needsWindow()
                                                             ? new QApplication(argc, argv)
@@ -58,20 +58,25 @@ int SettingsTool::runCommand(int& argc, char** argv, ToolCommand* command)
     const QStringList args = QCoreApplication::arguments().mid(1);
     if (args.isEmpty()) {
         printUsage(err);
-        return 2;
+        return ExitCode::Error;
     }
     if (args.first() == QLatin1String("--help")) {
         printUsage(out);
-        return 0;
+        return ExitCode::Success;
     }
     if (args.first() == QLatin1String("--version")) {
         out << "lir-settings 1.0\n";
-        return 0;
+        return ExitCode::Success;
     }
     if (!command) {
         err << "lir-settings: unknown command " << args.first() << "\n";
         printUsage(err);
-        return 2;
+        return ExitCode::Error;
+    }
+    if (args.size() == 2 && args.at(1) == QLatin1String("--help")) {
+        out << "Usage: lir-settings " << command->name() << ' ' << command->arguments() << "\n\n"
+            << command->help();
+        return ExitCode::Success;
     }
     return command->run(args.mid(1), out, err);
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "tools/lir-settings/ExitCode.h"
+
 #include <QString>
 
 class QTextStream;
@@ -16,5 +18,5 @@ private:
     static void printUsage(QTextStream& stream);
     // Lets the commands that need the main window run without a display.
     static void chooseOffscreenPlatform();
-    static int runCommand(int& argc, char** argv, ToolCommand* command);
+    static ExitCode runCommand(int& argc, char** argv, ToolCommand* command);
 };

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "tools/lir-settings/ExitCode.h"
+
 #include <QString>
 #include <QStringList>
 #include <functional>
@@ -24,11 +26,14 @@ public:
     virtual QString arguments() const = 0;
     // One line for the help.
     virtual QString summary() const = 0;
+    // What `lir-settings NAME --help` prints below the usage line: what the
+    // command does and its exit codes.
+    virtual QString help() const = 0;
     // Commands that load documents need the editor's main window and with it
     // a QApplication; the others run on a QCoreApplication.
     virtual bool needsWindow() const { return false; }
-    // Runs with the arguments after the command word and returns the exit code.
-    virtual int run(const QStringList& args, QTextStream& out, QTextStream& err) = 0;
+    // Runs with the arguments after the command word.
+    virtual ExitCode run(const QStringList& args, QTextStream& out, QTextStream& err) = 0;
 
     static int add(Factory create);
     // A new instance of every registered command, ordered by name.

@@ -10,5 +10,6 @@ public:
     QString name() const override { return QStringLiteral("version"); }
     QString arguments() const override { return QStringLiteral("--port DEV"); }
     QString summary() const override;
-    int run(const QStringList& args, QTextStream& out, QTextStream& err) override;
+    QString help() const override;
+    ExitCode run(const QStringList& args, QTextStream& out, QTextStream& err) override;
 };

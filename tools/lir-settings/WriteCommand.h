@@ -13,8 +13,9 @@ public:
     QString name() const override { return QStringLiteral("write"); }
     QString arguments() const override { return QStringLiteral("--port DEV FILE"); }
     QString summary() const override;
+    QString help() const override;
     bool needsWindow() const override { return true; }
-    int run(const QStringList& args, QTextStream& out, QTextStream& err) override;
+    ExitCode run(const QStringList& args, QTextStream& out, QTextStream& err) override;
 
 private:
     // Prints the values the setting lines would refuse; true when there are any.
