@@ -1,4 +1,5 @@
-# Shared by run.sh and test.sh: install the Debian packages that are missing.
+# Shared by run.sh, test.sh and package.sh: install the Debian packages that
+# are missing.
 # Usage: ensure_packages PACKAGE...
 ensure_packages() {
     local missing=()
@@ -21,3 +22,6 @@ ensure_packages() {
 }
 
 BUILD_PACKAGES=(g++ cmake make qtbase5-dev libqt5serialport5-dev qttranslations5-l10n)
+# Building the Debian package: dpkg-shlibdeps computes its Depends and needs
+# file to find the programs.
+PACKAGE_PACKAGES=(dpkg-dev file)

@@ -6,7 +6,8 @@ set -euo pipefail
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
 source "$here/scripts-common.sh"
 
-ensure_packages "${BUILD_PACKAGES[@]}" socat xvfb xauth poppler-utils
+ensure_packages "${BUILD_PACKAGES[@]}" "${PACKAGE_PACKAGES[@]}" socat xvfb xauth poppler-utils \
+    desktop-file-utils appstream man-db
 cmake -S "$here" -B "$here/build-test" -DCMAKE_BUILD_TYPE=Debug \
     -DLIR_SANITIZE=ON -DLIR_WERROR=ON -DLIR_BUILD_TESTS=ON >/dev/null
 cmake --build "$here/build-test" -j"$(nproc)"

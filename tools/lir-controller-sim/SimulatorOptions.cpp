@@ -24,7 +24,7 @@ bool SimulatorOptions::parse(const QStringList& arguments, QString& error)
             return false;
         i += takesValue ? 1 : 0;
     }
-    if (!help && documentPath.isEmpty()) {
+    if (!help && !version && documentPath.isEmpty()) {
         error = QStringLiteral("a document file is needed");
         return false;
     }
@@ -38,6 +38,7 @@ bool SimulatorOptions::parseOption(const QString& argument, const QString& value
         {"--help", &help},           {"--wrong-start", &wrongStart},
         {"--bad-crc", &badChecksum}, {"--huge-length", &hugeLength},
         {"--silent", &silent},       {"--ignore-stdin", &ignoreStdin},
+        {"--version", &version},
     };
     for (const auto& flag : flags) {
         if (argument == QLatin1String(flag.first)) {
@@ -119,6 +120,7 @@ QString SimulatorOptions::helpText()
         "  --exit-after N            exit after N requests\n"
         "  --ignore-stdin            keep running when standard input closes\n"
         "  --help                    show this help and exit\n"
+        "  --version                 show the version and exit\n"
         "\n"
         "Faults (on every reply, or only on command C with --fault-on C):\n"
         "  --fault-on C              inject the faults below only into replies to command C\n"

@@ -17,6 +17,7 @@ public:
     bool hasFaults() const;
 
     bool help = false;
+    bool version = false;
     QString documentPath;
     QString devicePath;         // empty: create a pseudo-terminal
     int controllerVersion = -1; // -1: the document's formatVerMaj

@@ -1,3 +1,4 @@
+#include "tools/ProjectVersion.h"
 #include "tools/lir-controller-sim/SimulatorLine.h"
 #include "tools/lir-controller-sim/SimulatorLoop.h"
 #include "tools/lir-controller-sim/SimulatorOptions.h"
@@ -27,6 +28,11 @@ int main(int argc, char** argv)
     }
     if (options.help) {
         print(stdout, SimulatorOptions::helpText());
+        return 0;
+    }
+    if (options.version) {
+        print(stdout,
+              QStringLiteral("lir-controller-sim %1\n").arg(QLatin1String(kProjectVersion)));
         return 0;
     }
     if (!StopSignals::install()) {

@@ -1,6 +1,7 @@
 #include "tools/lir-settings/SettingsTool.h"
 
 #include "app/AppSetup.h"
+#include "tools/ProjectVersion.h"
 #include "tools/lir-settings/ToolCommand.h"
 
 #include <QApplication>
@@ -65,7 +66,7 @@ ExitCode SettingsTool::runCommand(int& argc, char** argv, ToolCommand* command)
         return ExitCode::Success;
     }
     if (args.first() == QLatin1String("--version")) {
-        out << "lir-settings 1.0\n";
+        out << "lir-settings " << kProjectVersion << '\n';
         return ExitCode::Success;
     }
     if (!command) {
