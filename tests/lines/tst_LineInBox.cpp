@@ -543,6 +543,8 @@ private slots:
             } else if (verb == "clear") {
                 lineEdit(line)->selectAll();
                 QTest::keyClick(lineEdit(line), Qt::Key_Backspace);
+            } else {
+                QFAIL(qPrintable("unknown action \"" + action + '"'));
             }
         }
         QCOMPARE(screen.value(), value);
@@ -640,8 +642,10 @@ private slots:
             line->slotWriteDataToDom(QStringLiteral("written"));
         else if (slot == "bool")
             line->slotWriteDataToDom(true);
-        else
+        else if (slot == "load")
             line->slotLoadFromDom();
+        else
+            QFAIL(qPrintable("unknown slot " + slot));
         QCOMPARE(shownMessages(screen.dialogs),
                  QStringList{"about | " + title + " | Номер строки =5"});
         QCOMPARE(screen.dialogs.shown().first().parent, nullptr);

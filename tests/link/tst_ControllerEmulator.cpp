@@ -63,8 +63,10 @@ private slots:
             process.terminate();
         else if (how == QLatin1String("int"))
             ::kill(pid_t(process.processId()), SIGINT);
-        else
+        else if (how == QLatin1String("stdin"))
             process.closeWriteChannel();
+        else
+            QFAIL(qPrintable("unknown way to stop: " + how));
         const bool finished = process.waitForFinished(10000);
         if (!finished)
             process.kill();

@@ -26,8 +26,9 @@ const QString kChecksumFailure = QStringLiteral("Ошибка целостнос
 
 // A script step per entry: "now:HEX" is readable at once, "reply:HEX" once
 // the request has been written, "wait:HEX" arrives during a wait,
-// "silence:N" is N waits without data.
-void play(FakeLinkDevice& device, const QStringList& script)
+// "silence:N" is N waits without data. Gives back the first step of another
+// kind, which the test must fail on, or nothing.
+QString play(FakeLinkDevice& device, const QStringList& script)
 {
     for (const QString& step : script) {
         const QString kind = step.section(QLatin1Char(':'), 0, 0);
@@ -38,9 +39,12 @@ void play(FakeLinkDevice& device, const QStringList& script)
             device.answerOnWrite(hex(value.toLatin1().constData()));
         else if (kind == QLatin1String("wait"))
             device.arriveOnWait(hex(value.toLatin1().constData()));
-        else
+        else if (kind == QLatin1String("silence"))
             device.silence(value.toInt());
+        else
+            return step;
     }
+    return QString();
 }
 
 QStringList bytewise(const QByteArray& bytes, int count)
@@ -99,7 +103,7 @@ private slots:
         QFETCH(int, waits);
         ScriptedDialogs dialogs;
         FakeLinkDevice device;
-        play(device, script);
+        QCOMPARE(play(device, script), QString());
         QByteArray buffer;
         qint64 received = 0;
         bool stepFailed = !failed;
@@ -240,7 +244,7 @@ private slots:
         QFETCH(int, waits);
         ScriptedDialogs dialogs;
         FakeLinkDevice device;
-        play(device, script);
+        QCOMPARE(play(device, script), QString());
         QByteArray reply;
         QVERIFY(!ControllerLink(device).exchange(quint8(command), QByteArray(), reply));
         verifyOneLinkMessage(dialogs, message);
@@ -333,7 +337,8 @@ private slots:
         QFETCH(QString, message);
         ScriptedDialogs dialogs;
         FakeLinkDevice device;
-        play(device, script);
+        QCOMPARE(play(device, script), QString());
+        QVERIFY(operation == QLatin1String("read") || operation == QLatin1String("write"));
         QByteArray received = "untouched";
         const ControllerCommands::Result outcome =
             operation == QLatin1String("read")

@@ -296,6 +296,7 @@ private slots:
             editor.dialogs.answerItem(QStringLiteral("в файл PDF"));
             editor.dialogs.answerFileName(QString());
         } else {
+            QCOMPARE(path, QStringLiteral("paper"));
             editor.dialogs.answerItem(QStringLiteral("на бумагу"));
             editor.dialogs.answerPrintDialog(false);
         }
