@@ -10,10 +10,16 @@ class LineInBox;
 class TreeWidgetItemLineInLeftTree;
 
 // A main window with scripted dialogs that loads documents through the
-// editor's own loader, and finds lines and containers by their texts.
+// editor's own loader, and finds lines and containers by their texts. An
+// unexpected dialog fails the test at the line that made the editor.
 class LoadedEditor
 {
 public:
+    explicit LoadedEditor(const char* file = __builtin_FILE(), int line = __builtin_LINE())
+        : dialogs(file, line)
+    {
+    }
+
     void load(const QByteArray& xml);
     void loadFile(const QString& fileName);
 
