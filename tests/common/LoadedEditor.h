@@ -2,6 +2,7 @@
 
 #include "app/MainWindow.h"
 #include "common/ScriptedDialogs.h"
+#include "document/XMLWork.h"
 
 #include <QByteArray>
 #include <QStringList>
@@ -20,8 +21,8 @@ public:
     {
     }
 
-    void load(const QByteArray& xml);
-    void loadFile(const QString& fileName);
+    XMLWork::LoadResult load(const QByteArray& xml);
+    XMLWork::LoadResult loadFile(const QString& fileName);
 
     // The first line whose caption is `label`, in walk order; null when none.
     LineInBox* line(const QString& label) const;

@@ -1,5 +1,6 @@
 #include "FakeLinkDevice.h"
 #include "RecordingObserver.h"
+#include "common/LinkBytes.h"
 #include "common/ScriptedDialogs.h"
 #include "common/TestRegistry.h"
 #include "link/ControllerCommands.h"
@@ -13,12 +14,6 @@
 Q_DECLARE_METATYPE(ControllerCommands::Result)
 
 namespace {
-QByteArray hex(const char* text)
-{
-    return QByteArray::fromHex(QByteArray(text).replace(' ', ""));
-}
-
-const char* const kVersion1Reply = "3C 2D 01 00 00 00 00 00 02 00 00 00 01 00 AD A0";
 const QString kErrorTitle = QStringLiteral("Ошибка...");
 const QString kLinkFailure = QStringLiteral("Ошибка связи с устройством");
 const QString kHeaderFailure = QStringLiteral("Ошибка получения неправильный заголовок ответа");
@@ -62,12 +57,8 @@ class TestLinkExchange : public QObject
 
     static void verifyOneLinkMessage(const ScriptedDialogs& dialogs, const QString& text)
     {
-        QCOMPARE(dialogs.shown().size(), 1);
-        const ScriptedDialogs::Shown& shown = dialogs.shown().first();
-        QCOMPARE(shown.kind, QStringLiteral("about"));
-        QCOMPARE(shown.title, kErrorTitle);
-        QCOMPARE(shown.text, text);
-        QCOMPARE(shown.parent, nullptr);
+        QCOMPARE(dialogs.messages(), QStringList{"about|" + kErrorTitle + '|' + text});
+        QCOMPARE(dialogs.shown().first().parent, nullptr);
     }
 
 private slots:
