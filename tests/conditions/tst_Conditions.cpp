@@ -128,8 +128,8 @@ private slots:
         QTest::newRow("NE 0, loaded set") << "NE" << 0 << "1" << true << false;
         QTest::newRow("undetermined counts as checked") << "BT" << 0 << "" << true << true;
         QTest::newRow("GT never on a check box") << "GT" << 0 << "1" << false << false;
-        QTest::newRow("v 1: the box has no key 1, never wired") << "BT" << 1 << "1" << false
-                                                                << false;
+        QTest::newRow("v 1: the box has no key 1, never wired")
+            << "BT" << 1 << "1" << false << false;
         QTest::newRow("v 1 under NB stays shown") << "NB" << 1 << "1" << false << false;
     }
 
@@ -239,11 +239,8 @@ private slots:
                 .arg(type) +
             target(QStringLiteral("T1"), cond(QStringLiteral("s"), QStringLiteral("EQ"), 0)) +
             target(QStringLiteral("T2"), cond(QStringLiteral("s"), QStringLiteral("NE"), 0))));
-        QStringList seen;
-        for (const ScriptedDialogs::Shown& shown : editor.dialogs.shown())
-            seen << shown.kind + '|' + shown.title + '|' + shown.text;
         const QString message = QStringLiteral("about|Error HideConds::createSignal|Not know");
-        QCOMPARE(seen, QStringList({message, message, message, message}));
+        QCOMPARE(editor.dialogs.messages(), QStringList({message, message, message, message}));
         QCOMPARE(editor.visibleLines().size(), 4);
     }
 
@@ -257,7 +254,8 @@ private slots:
         QVERIFY(condBox->isHidden());
         QVERIFY(!condShown->isHidden());
         // A hidden item hides the items nested in it.
-        QVERIFY(editor.window.m_Tree->visualItemRect(editor.item(QStringLiteral("SubBox"))).isEmpty());
+        QVERIFY(
+            editor.window.m_Tree->visualItemRect(editor.item(QStringLiteral("SubBox"))).isEmpty());
 
         button(editor.line(QStringLiteral("Bit")))->click();
         QVERIFY(!condBox->isHidden());
