@@ -1,12 +1,10 @@
-#include "app/DialogErros.h"
 #include "app/MainWindow.h"
 #include "common/DocumentHelpers.h"
-#include "common/ScriptedDialogs.h"
+#include "common/LoadedEditor.h"
 #include "common/TestRegistry.h"
 #include "document/XMLWork.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QDir>
 #include <QTemporaryDir>
 #include <QTest>
@@ -65,10 +63,7 @@ private slots:
     {
         QDir::setCurrent(m_OldDir);
         m_Dir.reset();
-        for (QWidget* widget : QApplication::topLevelWidgets()) {
-            if (qobject_cast<DialogErros*>(widget))
-                delete widget;
-        }
+        closeFieldsToCorrectWindows();
     }
 
     void unsavedChangesQuestion_data()
@@ -114,55 +109,52 @@ private slots:
         QFETCH(QString, answer);
         QFETCH(QString, chosen);
         QFETCH(bool, replaced);
-        ScriptedDialogs dialogs;
-        MainWindow window;
+        LoadedEditor editor;
         if (loadedBefore)
-            window.slotNewFile2();
-        const QTreeWidgetItem* before = window.m_Tree->topLevelItem(0);
-        const QString modelBefore = window.m_ModelName;
+            editor.window.slotNewFile2();
+        const QTreeWidgetItem* before = editor.window.m_Tree->topLevelItem(0);
+        const QString modelBefore = editor.window.m_ModelName;
         const bool dialogShown = command == "open" && answer != "no";
         if (!answer.isEmpty())
-            dialogs.answerButton(answer == "yes" ? UserDialogs::Yes : UserDialogs::No);
+            editor.dialogs.answerButton(answer == "yes" ? UserDialogs::Yes : UserDialogs::No);
         if (dialogShown)
-            dialogs.answerFileName(chosen.isEmpty() ? QString() : path(chosen));
+            editor.dialogs.answerFileName(chosen.isEmpty() ? QString() : path(chosen));
 
-        run(window, command);
+        run(editor.window, command);
 
-        QCOMPARE(dialogs.pendingAnswers(), 0);
-        QCOMPARE(dialogs.unexpectedCount(), 0);
-        const QList<ScriptedDialogs::Shown>& shown = dialogs.shown();
+        QCOMPARE(editor.dialogs.pendingAnswers(), 0);
+        const QList<ScriptedDialogs::Shown>& shown = editor.dialogs.shown();
         QCOMPARE(shown.size(), int(!answer.isEmpty()) + int(dialogShown));
         if (!answer.isEmpty()) {
             QCOMPARE(shown.first().kind, QStringLiteral("information"));
             QCOMPARE(shown.first().title, QStringLiteral("Открытие..."));
             QCOMPARE(shown.first().text, kQuestion);
-            QCOMPARE(shown.first().parent, &window);
+            QCOMPARE(shown.first().parent, &editor.window);
         }
-        QVERIFY(window.m_Tree->topLevelItemCount() > 0);
-        QCOMPARE(window.m_Tree->topLevelItem(0) != before, replaced);
+        QVERIFY(editor.window.m_Tree->topLevelItemCount() > 0);
+        QCOMPARE(editor.window.m_Tree->topLevelItem(0) != before, replaced);
         if (!replaced)
-            QCOMPARE(window.m_ModelName, modelBefore);
-        QCOMPARE(window.m_ActSaveAs->isEnabled(), loadedBefore || replaced);
-        QCOMPARE(window.m_ActWrite->isEnabled(), loadedBefore || replaced);
+            QCOMPARE(editor.window.m_ModelName, modelBefore);
+        QCOMPARE(editor.window.m_ActSaveAs->isEnabled(), loadedBefore || replaced);
+        QCOMPARE(editor.window.m_ActWrite->isEnabled(), loadedBefore || replaced);
     }
 
     void openDialog()
     {
-        ScriptedDialogs dialogs;
-        MainWindow window;
-        dialogs.answerFileName(QString());
-        window.m_ActOpen->trigger();
-        QCOMPARE(dialogs.shown().size(), 1);
-        const ScriptedDialogs::Shown& open = dialogs.shown().first();
+        LoadedEditor editor;
+        editor.dialogs.answerFileName(QString());
+        editor.window.m_ActOpen->trigger();
+        QCOMPARE(editor.dialogs.shown().size(), 1);
+        const ScriptedDialogs::Shown& open = editor.dialogs.shown().first();
         QCOMPARE(open.kind, QStringLiteral("open"));
         QCOMPARE(open.title, QStringLiteral("Выбор открываемого файла настроек"));
         QCOMPARE(open.items, QStringList{"XML files (*.xml);;All files (*)"});
         QVERIFY(open.directory.isEmpty());
-        QCOMPARE(open.parent, &window);
+        QCOMPARE(open.parent, &editor.window);
         // Cancelled at start: still nothing to save or write.
-        QVERIFY(!window.m_ActSaveAs->isEnabled());
-        QVERIFY(!window.m_ActWrite->isEnabled());
-        QVERIFY(!window.m_XmlWork->m_Document);
+        QVERIFY(!editor.window.m_ActSaveAs->isEnabled());
+        QVERIFY(!editor.window.m_ActWrite->isEnabled());
+        QVERIFY(!editor.window.m_XmlWork->m_Document);
     }
 
     void modelName_data()
@@ -212,47 +204,46 @@ private slots:
                                                      : "chosen.xml";
         if (!text.isEmpty())
             QVERIFY(writeFile(path(fileName), text));
-        ScriptedDialogs dialogs;
-        MainWindow window;
+        LoadedEditor editor;
         if (!first.isEmpty())
-            run(window, first);
-        dialogs.clear();
+            run(editor.window, first);
+        editor.dialogs.clear();
         if (!first.isEmpty())
-            dialogs.answerYes();
+            editor.dialogs.answerYes();
         if (command == "open")
-            dialogs.answerFileName(path(fileName));
-        run(window, command);
-        QStringList shownTitles = dialogs.titles();
+            editor.dialogs.answerFileName(path(fileName));
+        run(editor.window, command);
+        QStringList shownTitles = editor.dialogs.titles();
         if (!first.isEmpty())
             shownTitles.removeFirst();
         if (command == "open")
             shownTitles.removeFirst();
         QCOMPARE(shownTitles, titles);
-        QCOMPARE(window.m_ModelName, model);
-        QVERIFY(window.m_ActSaveAs->isEnabled());
-        QVERIFY(window.m_ActWrite->isEnabled());
+        QCOMPARE(editor.window.m_ModelName, model);
+        QVERIFY(editor.window.m_ActSaveAs->isEnabled());
+        QVERIFY(editor.window.m_ActWrite->isEnabled());
     }
 
     void missingDefaultDocument()
     {
         QVERIFY(QFile::remove(path("lir1_sets_default.xml")));
-        ScriptedDialogs dialogs;
-        MainWindow window;
-        window.slotNewFile1();
-        QCOMPARE(dialogs.titles(), QStringList{"Ошибка Открытия файла"});
-        QVERIFY(dialogs.shown().first().text.contains("«lir1_sets_default.xml»"));
-        QCOMPARE(window.m_Tree->topLevelItemCount(), 0);
-        QVERIFY(!window.m_XmlWork->m_Document);
-        QVERIFY(window.m_ActSaveAs->isEnabled());
-        QVERIFY(window.m_ActWrite->isEnabled());
-        QCOMPARE(window.m_ModelName, QStringLiteral("ЛИР-1"));
+        LoadedEditor editor;
+        editor.window.slotNewFile1();
+        QCOMPARE(editor.dialogs.titles(), QStringList{"Ошибка Открытия файла"});
+        QVERIFY(editor.dialogs.shown().first().text.contains("«lir1_sets_default.xml»"));
+        QCOMPARE(editor.window.m_Tree->topLevelItemCount(), 0);
+        QVERIFY(!editor.window.m_XmlWork->m_Document);
+        QVERIFY(editor.window.m_ActSaveAs->isEnabled());
+        QVERIFY(editor.window.m_ActWrite->isEnabled());
+        QCOMPARE(editor.window.m_ModelName, QStringLiteral("ЛИР-1"));
 
         // With nothing loaded the save says so and asks for no name.
-        dialogs.clear();
-        window.m_ActSaveAs->trigger();
-        QCOMPARE(dialogs.titles(), QStringList{"Сохранение..."});
-        QCOMPARE(dialogs.shown().first().text, QStringLiteral("Нет документа для сохранения."));
-        QCOMPARE(dialogs.shown().first().parent, &window);
+        editor.dialogs.clear();
+        editor.window.m_ActSaveAs->trigger();
+        QCOMPARE(editor.dialogs.titles(), QStringList{"Сохранение..."});
+        QCOMPARE(editor.dialogs.shown().first().text,
+                 QStringLiteral("Нет документа для сохранения."));
+        QCOMPARE(editor.dialogs.shown().first().parent, &editor.window);
     }
 
     void saveWithoutDocument_data()
@@ -265,66 +256,60 @@ private slots:
     void saveWithoutDocument()
     {
         QFETCH(QByteArray, loaded);
-        ScriptedDialogs dialogs;
-        MainWindow window;
+        LoadedEditor editor;
         if (!loaded.isEmpty()) {
             QVERIFY(writeFile(path("broken.xml"), loaded));
-            dialogs.answerFileName(path("broken.xml"));
-            window.slotOpenFile();
+            editor.dialogs.answerFileName(path("broken.xml"));
+            editor.window.slotOpenFile();
         }
-        dialogs.clear();
-        window.slotSaveFile();
-        QCOMPARE(dialogs.titles(), QStringList{"Сохранение..."});
+        editor.dialogs.clear();
+        editor.window.slotSaveFile();
+        QCOMPARE(editor.dialogs.titles(), QStringList{"Сохранение..."});
         QCOMPARE(QDir::current().entryList(QDir::Files).size(), loaded.isEmpty() ? 2 : 3);
     }
 
     void saveBlockedByInvalidFields()
     {
-        ScriptedDialogs dialogs;
-        MainWindow window;
-        window.slotNewFile1();
-        window.addErrorField(QStringLiteral("Оси"), QStringLiteral("Шаг"));
-        window.m_ActSaveAs->trigger();
-        QVERIFY(dialogs.shown().isEmpty());
-        int lists = 0;
-        for (QWidget* widget : QApplication::topLevelWidgets())
-            lists += qobject_cast<DialogErros*>(widget) ? 1 : 0;
-        QCOMPARE(lists, 1);
+        LoadedEditor editor;
+        editor.window.slotNewFile1();
+        editor.window.addErrorField(QStringLiteral("Оси"), QStringLiteral("Шаг"));
+        editor.window.m_ActSaveAs->trigger();
+        QVERIFY(editor.dialogs.shown().isEmpty());
+        QCOMPARE(fieldsToCorrectWindows().size(), 1);
     }
 
     void saveAsksEveryTime()
     {
-        ScriptedDialogs dialogs;
-        MainWindow window;
-        window.slotNewFile2();
-        dialogs.answerFileName(path("first"));
-        dialogs.answerFileName(path("second.xml"));
-        dialogs.answerFileName(QString());
-        window.slotSaveFile();
-        window.slotSaveFile();
-        window.slotSaveFile();
-        QCOMPARE(dialogs.titles(),
+        LoadedEditor editor;
+        editor.window.slotNewFile2();
+        editor.dialogs.answerFileName(path("first"));
+        editor.dialogs.answerFileName(path("second.xml"));
+        editor.dialogs.answerFileName(QString());
+        editor.window.slotSaveFile();
+        editor.window.slotSaveFile();
+        editor.window.slotSaveFile();
+        QCOMPARE(editor.dialogs.titles(),
                  QStringList({"Сохраняем файла настроек", "Сохраняем файла настроек",
                               "Сохраняем файла настроек"}));
-        for (const ScriptedDialogs::Shown& shown : dialogs.shown()) {
+        for (const ScriptedDialogs::Shown& shown : editor.dialogs.shown()) {
             QCOMPARE(shown.kind, QStringLiteral("save"));
             QCOMPARE(shown.items, QStringList{"XML files (*.xml)"});
             QVERIFY(shown.directory.isEmpty());
-            QCOMPARE(shown.parent, &window);
+            QCOMPARE(shown.parent, &editor.window);
         }
         // The name is taken as given: no extension is added.
         QByteArray saved;
-        window.m_XmlWork->slotSaveDomDocumentToBytes(saved);
+        editor.window.m_XmlWork->slotSaveDomDocumentToBytes(saved);
         QCOMPARE(readFile(path("first")), saved);
         QCOMPARE(readFile(path("second.xml")), saved);
         QCOMPARE(QDir::current().entryList(QDir::Files).size(), 4);
-        QVERIFY(window.m_ActSaveAs->isEnabled());
+        QVERIFY(editor.window.m_ActSaveAs->isEnabled());
 
         // A save does not count as "no unsaved changes".
-        dialogs.clear();
-        dialogs.answerNo();
-        window.slotOpenFile();
-        QCOMPARE(dialogs.titles(), QStringList{"Открытие..."});
+        editor.dialogs.clear();
+        editor.dialogs.answerNo();
+        editor.window.slotOpenFile();
+        QCOMPARE(editor.dialogs.titles(), QStringList{"Открытие..."});
     }
 };
 

@@ -1,7 +1,8 @@
 #include "app/DialogErros.h"
 #include "app/MainWindow.h"
 #include "app/ScrollAreaWidget.h"
-#include "common/ScriptedDialogs.h"
+#include "common/DocumentHelpers.h"
+#include "common/LoadedEditor.h"
 #include "common/TestRegistry.h"
 
 #include <QAction>
@@ -26,18 +27,8 @@ class TestMainWindow : public QObject
         return texts;
     }
 
-    static QList<DialogErros*> openErrorDialogs()
-    {
-        QList<DialogErros*> dialogs;
-        for (QWidget* widget : QApplication::topLevelWidgets()) {
-            if (auto* dialog = qobject_cast<DialogErros*>(widget))
-                dialogs << dialog;
-        }
-        return dialogs;
-    }
-
 private slots:
-    void cleanup() { qDeleteAll(openErrorDialogs()); }
+    void cleanup() { DocumentHelpers::closeFieldsToCorrectWindows(); }
 
     void startUpState()
     {
@@ -128,14 +119,13 @@ private slots:
 
     void aboutBox()
     {
-        ScriptedDialogs dialogs;
-        MainWindow window;
-        window.m_ActAbout->trigger();
-        QCOMPARE(dialogs.shown().size(), 1);
-        const ScriptedDialogs::Shown& about = dialogs.shown().first();
+        LoadedEditor editor;
+        editor.window.m_ActAbout->trigger();
+        QCOMPARE(editor.dialogs.shown().size(), 1);
+        const ScriptedDialogs::Shown& about = editor.dialogs.shown().first();
         QCOMPARE(about.kind, QStringLiteral("noicon"));
         QCOMPARE(about.title, QStringLiteral("О программе."));
-        QCOMPARE(about.parent, &window);
+        QCOMPARE(about.parent, &editor.window);
         const QString text = about.text;
         const int logo = text.indexOf(QStringLiteral("<img src=\":/new/logo/LOGO.png\">"));
         const int heading = text.indexOf(
@@ -167,20 +157,19 @@ private slots:
     {
         QFETCH(bool, throughExitEntry);
         QFETCH(bool, answerYes);
-        ScriptedDialogs dialogs;
-        MainWindow window;
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
-        dialogs.answerButton(answerYes ? UserDialogs::Yes : UserDialogs::No);
+        LoadedEditor editor;
+        editor.window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&editor.window));
+        editor.dialogs.answerButton(answerYes ? UserDialogs::Yes : UserDialogs::No);
         if (throughExitEntry)
-            window.m_ActExit->trigger();
+            editor.window.m_ActExit->trigger();
         else
-            window.close();
-        QCOMPARE(dialogs.shown().size(), 1);
-        QCOMPARE(dialogs.shown().first().kind, QStringLiteral("information"));
-        QCOMPARE(dialogs.shown().first().title, QStringLiteral("Закрытие..."));
-        QCOMPARE(dialogs.shown().first().text, QStringLiteral("Закрыть приложение?"));
-        QCOMPARE(window.isVisible(), !answerYes);
+            editor.window.close();
+        QCOMPARE(editor.dialogs.shown().size(), 1);
+        QCOMPARE(editor.dialogs.shown().first().kind, QStringLiteral("information"));
+        QCOMPARE(editor.dialogs.shown().first().title, QStringLiteral("Закрытие..."));
+        QCOMPARE(editor.dialogs.shown().first().text, QStringLiteral("Закрыть приложение?"));
+        QCOMPARE(editor.window.isVisible(), !answerYes);
     }
 
     void russianTranslationInstalled()
@@ -238,13 +227,13 @@ private slots:
     {
         MainWindow window;
         QVERIFY(!window.reportErrorFields());
-        QVERIFY(openErrorDialogs().isEmpty());
+        QVERIFY(DocumentHelpers::fieldsToCorrectWindows().isEmpty());
 
         window.addErrorField(QStringLiteral("Сеть"), QStringLiteral("Порт"));
         window.addErrorField(QStringLiteral("Оси"), QStringLiteral("Шаг, мм"));
         QVERIFY(window.reportErrorFields());
         QVERIFY(window.reportErrorFields());
-        const QList<DialogErros*> dialogs = openErrorDialogs();
+        const QList<DialogErros*> dialogs = DocumentHelpers::fieldsToCorrectWindows();
         QCOMPARE(dialogs.size(), 2);
         DialogErros* dialog = dialogs.first();
         QVERIFY(!dialog->parent());
@@ -263,7 +252,7 @@ private slots:
         ok->click();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(watched.isNull());
-        QCOMPARE(openErrorDialogs().size(), 1);
+        QCOMPARE(DocumentHelpers::fieldsToCorrectWindows().size(), 1);
     }
 };
 

@@ -3,7 +3,7 @@
 #include "app/ScrollAreaWidget.h"
 #include "app/TreeWidgetItemLineInLeftTree.h"
 #include "common/DocumentHelpers.h"
-#include "common/ScriptedDialogs.h"
+#include "common/LoadedEditor.h"
 #include "common/TestRegistry.h"
 #include "document/XMLWork.h"
 #include "lines/LineInBox.h"
@@ -39,17 +39,18 @@ class TestNavigation : public QObject
 {
     Q_OBJECT
 
-    static TreeWidgetItemLineInLeftTree* containerAt(const MainWindow& window, const QString& path)
+    static TreeWidgetItemLineInLeftTree* containerAt(const LoadedEditor& editor,
+                                                     const QString& path)
     {
-        return dynamic_cast<TreeWidgetItemLineInLeftTree*>(itemAt(window.m_Tree, path));
+        return dynamic_cast<TreeWidgetItemLineInLeftTree*>(itemAt(editor.window.m_Tree, path));
     }
 
     // The paths of the items whose boxes are not hidden.
-    static QStringList shownBoxes(const MainWindow& window)
+    static QStringList shownBoxes(const LoadedEditor& editor)
     {
         QStringList shown;
         for (const char* path : {"0", "0/0", "0/0/0", "0/0/0/0", "1"}) {
-            for (const BoxForLines* box : containerAt(window, path)->m_Boxes) {
+            for (const BoxForLines* box : containerAt(editor, path)->m_Boxes) {
                 if (!box->isHidden())
                     shown << path;
             }
@@ -86,32 +87,30 @@ private slots:
     {
         QFETCH(QByteArray, document);
         QFETCH(QString, outline);
-        ScriptedDialogs dialogs;
-        MainWindow window;
-        QCOMPARE(window.m_XmlWork->loadBytes(document), XMLWork::LoadResult::Loaded);
-        QCOMPARE(treeOutline(window.m_Tree), outline);
-        QVERIFY(!window.m_ScrollArea->m_Current);
-        for (QTreeWidgetItemIterator it(window.m_Tree); *it; ++it) {
+        LoadedEditor editor;
+        QCOMPARE(editor.load(document), XMLWork::LoadResult::Loaded);
+        QCOMPARE(treeOutline(editor.window.m_Tree), outline);
+        QVERIFY(!editor.window.m_ScrollArea->m_Current);
+        for (QTreeWidgetItemIterator it(editor.window.m_Tree); *it; ++it) {
             QCOMPARE((*it)->type(), 0);
             for (BoxForLines* box : dynamic_cast<TreeWidgetItemLineInLeftTree*>(*it)->m_Boxes) {
-                QCOMPARE(box->parentWidget(), window.m_ScrollArea->m_Content);
+                QCOMPARE(box->parentWidget(), editor.window.m_ScrollArea->m_Content);
                 QVERIFY(box->isHidden());
                 QVERIFY(box->title().isEmpty());
             }
         }
-        QCOMPARE(window.m_ScrollArea->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
-        QVERIFY(window.m_ScrollArea->widgetResizable());
+        QCOMPARE(editor.window.m_ScrollArea->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+        QVERIFY(editor.window.m_ScrollArea->widgetResizable());
     }
 
     void boxGrid()
     {
-        ScriptedDialogs dialogs;
-        MainWindow window;
-        window.m_XmlWork->loadBytes(
+        LoadedEditor editor;
+        editor.load(
             "<lir1Settings><container name='A'><signal name='one' type='string'/>"
             "<signal name='two' type='string'/><signal name='three' type='string'/></container>"
             "</lir1Settings>");
-        BoxForLines* box = containerAt(window, "0")->m_Boxes.value(0);
+        BoxForLines* box = containerAt(editor, "0")->m_Boxes.value(0);
         QVERIFY(box);
         QCOMPARE(box->m_Layout->verticalSpacing(), 6);
         QCOMPARE(box->m_Layout->sizeConstraint(), QLayout::SetMinimumSize);
@@ -156,8 +155,7 @@ private slots:
 
     void addLineToGivenBox()
     {
-        ScriptedDialogs dialogs;
-        MainWindow window;
+        LoadedEditor editor;
         QDomDocument document;
         document.setContent(QByteArray("<signal name='s' type='string'/>"));
         TreeWidgetItemLineInLeftTree item;
@@ -195,68 +193,65 @@ private slots:
         QFETCH(QStringList, clicks);
         QFETCH(QStringList, shown);
         QFETCH(QString, current);
-        ScriptedDialogs dialogs;
-        MainWindow window;
-        window.m_XmlWork->loadBytes(kNested);
+        LoadedEditor editor;
+        editor.load(kNested);
         for (const QString& path : clicks) {
-            const QSize before = window.m_ScrollArea->m_Content->minimumSize();
-            TreeWidgetItemLineInLeftTree* item = containerAt(window, path);
-            window.m_ScrollArea->slotActivatedBox(item, 0);
+            const QSize before = editor.window.m_ScrollArea->m_Content->minimumSize();
+            TreeWidgetItemLineInLeftTree* item = containerAt(editor, path);
+            editor.window.m_ScrollArea->slotActivatedBox(item, 0);
             if (item->m_Boxes.isEmpty())
-                QCOMPARE(window.m_ScrollArea->m_Content->minimumSize(), before);
+                QCOMPARE(editor.window.m_ScrollArea->m_Content->minimumSize(), before);
             else
-                QCOMPARE(window.m_ScrollArea->m_Content->minimumSize(),
+                QCOMPARE(editor.window.m_ScrollArea->m_Content->minimumSize(),
                          item->m_Boxes.last()->sizeHint());
         }
-        QCOMPARE(shownBoxes(window), shown);
-        QCOMPARE(window.m_ScrollArea->m_Current, containerAt(window, current));
+        QCOMPARE(shownBoxes(editor), shown);
+        QCOMPARE(editor.window.m_ScrollArea->m_Current, containerAt(editor, current));
     }
 
     void onlyClicksActivate()
     {
-        ScriptedDialogs dialogs;
-        MainWindow window;
-        window.m_XmlWork->loadBytes(kNested);
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
-        QTreeWidgetItem* b = itemAt(window.m_Tree, "0/0");
-        window.m_Tree->setCurrentItem(b);
-        QVERIFY(!window.m_ScrollArea->m_Current);
+        LoadedEditor editor;
+        editor.load(kNested);
+        editor.window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&editor.window));
+        QTreeWidgetItem* b = itemAt(editor.window.m_Tree, "0/0");
+        editor.window.m_Tree->setCurrentItem(b);
+        QVERIFY(!editor.window.m_ScrollArea->m_Current);
 
-        const QRect rect = window.m_Tree->visualItemRect(b);
-        QTest::mouseClick(window.m_Tree->viewport(), Qt::LeftButton, {}, rect.center());
-        QCOMPARE(window.m_ScrollArea->m_Current, containerAt(window, "0/0"));
-        QCOMPARE(shownBoxes(window), QStringList{"0/0"});
+        const QRect rect = editor.window.m_Tree->visualItemRect(b);
+        QTest::mouseClick(editor.window.m_Tree->viewport(), Qt::LeftButton, {}, rect.center());
+        QCOMPARE(editor.window.m_ScrollArea->m_Current, containerAt(editor, "0/0"));
+        QCOMPARE(shownBoxes(editor), QStringList{"0/0"});
 
         // Not a container item, or no item at all: ignored.
-        auto* plain = new QTreeWidgetItem(window.m_Tree, {QStringLiteral("plain")});
-        window.m_ScrollArea->slotActivatedBox(plain, 0);
-        window.m_ScrollArea->slotActivatedBox(nullptr, 0);
-        QCOMPARE(window.m_ScrollArea->m_Current, containerAt(window, "0/0"));
-        QCOMPARE(shownBoxes(window), QStringList{"0/0"});
+        auto* plain = new QTreeWidgetItem(editor.window.m_Tree, {QStringLiteral("plain")});
+        editor.window.m_ScrollArea->slotActivatedBox(plain, 0);
+        editor.window.m_ScrollArea->slotActivatedBox(nullptr, 0);
+        QCOMPARE(editor.window.m_ScrollArea->m_Current, containerAt(editor, "0/0"));
+        QCOMPARE(shownBoxes(editor), QStringList{"0/0"});
     }
 
     void showingReloadsLines()
     {
-        ScriptedDialogs dialogs;
-        MainWindow window;
-        window.m_XmlWork->loadBytes(kNested);
-        LineInBox* b1 = containerAt(window, "0/0")->m_Boxes.at(0)->m_Lines.at(0);
+        LoadedEditor editor;
+        editor.load(kNested);
+        LineInBox* b1 = containerAt(editor, "0/0")->m_Boxes.at(0)->m_Lines.at(0);
         QCOMPARE(b1->m_Widgets.size(), 1);
-        auto* editor = qobject_cast<QLineEdit*>(b1->m_Widgets.at(0));
-        QVERIFY(editor);
-        QCOMPARE(editor->text(), QStringLiteral("1"));
+        auto* edit = qobject_cast<QLineEdit*>(b1->m_Widgets.at(0));
+        QVERIFY(edit);
+        QCOMPARE(edit->text(), QStringLiteral("1"));
 
-        window.m_ScrollArea->slotActivatedBox(containerAt(window, "0/0"), 0);
+        editor.window.m_ScrollArea->slotActivatedBox(containerAt(editor, "0/0"), 0);
         b1->m_Element->setAttribute(QStringLiteral("value"), QStringLiteral("changed while shown"));
-        window.m_ScrollArea->slotActivatedBox(containerAt(window, "0/0"), 0);
-        QCOMPARE(editor->text(), QStringLiteral("1"));
+        editor.window.m_ScrollArea->slotActivatedBox(containerAt(editor, "0/0"), 0);
+        QCOMPARE(edit->text(), QStringLiteral("1"));
 
-        window.m_ScrollArea->slotActivatedBox(containerAt(window, "0"), 0);
+        editor.window.m_ScrollArea->slotActivatedBox(containerAt(editor, "0"), 0);
         b1->m_Element->setAttribute(QStringLiteral("value"),
                                     QStringLiteral("changed while hidden"));
-        window.m_ScrollArea->slotActivatedBox(containerAt(window, "0/0"), 0);
-        QCOMPARE(editor->text(), QStringLiteral("changed while hidden"));
+        editor.window.m_ScrollArea->slotActivatedBox(containerAt(editor, "0/0"), 0);
+        QCOMPARE(edit->text(), QStringLiteral("changed while hidden"));
     }
 
     void findTreeWidgetOfBox_data()
@@ -274,31 +269,29 @@ private slots:
     {
         QFETCH(QString, owner);
         QFETCH(bool, hideOwner);
-        ScriptedDialogs dialogs;
-        MainWindow window;
-        window.m_XmlWork->loadBytes(kNested);
-        TreeWidgetItemLineInLeftTree* item = containerAt(window, owner);
+        LoadedEditor editor;
+        editor.load(kNested);
+        TreeWidgetItemLineInLeftTree* item = containerAt(editor, owner);
         if (hideOwner)
             item->parent() ? item->parent()->setHidden(true) : item->setHidden(true);
-        QCOMPARE(window.findTreeWidgetOfBox(item->m_Boxes.at(0)), item);
+        QCOMPARE(editor.window.findTreeWidgetOfBox(item->m_Boxes.at(0)), item);
     }
 
     void findTreeWidgetOfBoxFindsNothing()
     {
-        ScriptedDialogs dialogs;
-        MainWindow window;
-        window.m_XmlWork->loadBytes(kNested);
+        LoadedEditor editor;
+        editor.load(kNested);
         BoxForLines foreign;
-        QVERIFY(!window.findTreeWidgetOfBox(&foreign));
-        QVERIFY(!window.findTreeWidgetOfBox(nullptr));
+        QVERIFY(!editor.window.findTreeWidgetOfBox(&foreign));
+        QVERIFY(!editor.window.findTreeWidgetOfBox(nullptr));
 
         // Below an item of another class nothing is searched.
-        auto* plain = new QTreeWidgetItem(window.m_Tree);
+        auto* plain = new QTreeWidgetItem(editor.window.m_Tree);
         auto* hidden = new TreeWidgetItemLineInLeftTree;
         plain->addChild(hidden);
         auto* box = new BoxForLines;
         hidden->m_Boxes.append(box);
-        QVERIFY(!window.findTreeWidgetOfBox(box));
+        QVERIFY(!editor.window.findTreeWidgetOfBox(box));
     }
 };
 

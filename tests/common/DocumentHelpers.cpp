@@ -1,8 +1,11 @@
 #include "common/DocumentHelpers.h"
 
 #include "app/BoxForLines.h"
+#include "app/DialogErros.h"
 #include "app/TreeWidgetItemLineInLeftTree.h"
 
+#include <QApplication>
+#include <QDomDocument>
 #include <QFile>
 #include <QStringList>
 #include <QTreeWidget>
@@ -27,6 +30,35 @@ QString itemOutline(const QTreeWidgetItem* item)
         text += QLatin1Char('(') + children.join(QLatin1Char(' ')) + QLatin1Char(')');
     }
     return text;
+}
+
+void appendCanonical(const QDomNode& node, QString& out)
+{
+    if (node.isText()) {
+        out += node.nodeValue().trimmed();
+        return;
+    }
+    if (node.isComment()) {
+        out += QStringLiteral("<!--") + node.nodeValue() + QStringLiteral("-->");
+        return;
+    }
+    if (node.isProcessingInstruction()) {
+        out += QStringLiteral("<?") + node.nodeName() + QLatin1Char(' ') + node.nodeValue() +
+               QStringLiteral("?>");
+        return;
+    }
+    out += QLatin1Char('<') + node.nodeName();
+    QStringList attributes;
+    const QDomNamedNodeMap map = node.attributes();
+    for (int i = 0; i < map.count(); ++i)
+        attributes
+            << QStringLiteral(" %1=\"%2\"").arg(map.item(i).nodeName(), map.item(i).nodeValue());
+    attributes.sort();
+    out += attributes.join(QString());
+    out += QLatin1Char('>');
+    for (QDomNode child = node.firstChild(); !child.isNull(); child = child.nextSibling())
+        appendCanonical(child, out);
+    out += QStringLiteral("</>");
 }
 } // namespace
 
@@ -70,6 +102,33 @@ QByteArray nestedContainers(int depth)
     for (int i = 0; i < depth; ++i)
         text += "</container>";
     return text + "</lir1Settings>";
+}
+
+QString canonicalXml(const QByteArray& text)
+{
+    QDomDocument document;
+    if (!document.setContent(text))
+        return QString();
+    QString out;
+    appendCanonical(document, out);
+    return out;
+}
+
+QList<DialogErros*> fieldsToCorrectWindows()
+{
+    QList<DialogErros*> windows;
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        if (auto* window = qobject_cast<DialogErros*>(widget))
+            windows << window;
+    }
+    return windows;
+}
+
+void closeFieldsToCorrectWindows()
+{
+    for (DialogErros* window : fieldsToCorrectWindows())
+        window->deleteLater();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
 } // namespace DocumentHelpers

@@ -1,8 +1,10 @@
 #pragma once
 
 #include <QByteArray>
+#include <QList>
 #include <QString>
 
+class DialogErros;
 class QTreeWidget;
 class QTreeWidgetItem;
 
@@ -23,5 +25,19 @@ QByteArray readFile(const QString& path);
 // A settings document of `depth` nested containers, each holding nothing but
 // the next (the document element is one more level).
 QByteArray nestedContainers(int depth);
+
+// An XML text as a tree, one string: nodes in document order, an element's
+// attributes sorted by name (their order in a saved text follows the hash
+// seed of the process that wrote it) and its end marked, comments and
+// processing instructions with their data, text trimmed (indentation left
+// out). Empty for a text that does not parse.
+QString canonicalXml(const QByteArray& text);
+
+// The open windows listing the fields to correct before a save or a print.
+QList<DialogErros*> fieldsToCorrectWindows();
+// Closes them as their "Ok" does. Deleting a shown one at once can leave
+// Qt's accessibility cache holding it, which crashes at the end of the
+// program.
+void closeFieldsToCorrectWindows();
 
 } // namespace DocumentHelpers

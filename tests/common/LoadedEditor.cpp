@@ -2,7 +2,6 @@
 
 #include "app/BoxForLines.h"
 #include "app/TreeWidgetItemLineInLeftTree.h"
-#include "document/XMLWork.h"
 #include "lines/LineInBox.h"
 
 #include <QLabel>
@@ -10,14 +9,14 @@
 #include <QTreeWidget>
 #include <QTreeWidgetItemIterator>
 
-void LoadedEditor::load(const QByteArray& xml)
+XMLWork::LoadResult LoadedEditor::load(const QByteArray& xml)
 {
-    window.m_XmlWork->slotRenderXMLAndCreatGUI(xml);
+    return window.m_XmlWork->loadBytes(xml);
 }
 
-void LoadedEditor::loadFile(const QString& fileName)
+XMLWork::LoadResult LoadedEditor::loadFile(const QString& fileName)
 {
-    window.m_XmlWork->slotRenderXMLAndCreatGUI(fileName);
+    return window.m_XmlWork->loadFile(fileName);
 }
 
 QList<LineInBox*> LoadedEditor::allLines() const

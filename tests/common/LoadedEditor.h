@@ -2,6 +2,7 @@
 
 #include "app/MainWindow.h"
 #include "common/ScriptedDialogs.h"
+#include "document/XMLWork.h"
 
 #include <QByteArray>
 #include <QStringList>
@@ -10,12 +11,18 @@ class LineInBox;
 class TreeWidgetItemLineInLeftTree;
 
 // A main window with scripted dialogs that loads documents through the
-// editor's own loader, and finds lines and containers by their texts.
+// editor's own loader, and finds lines and containers by their texts. An
+// unexpected dialog fails the test at the line that made the editor.
 class LoadedEditor
 {
 public:
-    void load(const QByteArray& xml);
-    void loadFile(const QString& fileName);
+    explicit LoadedEditor(const char* file = __builtin_FILE(), int line = __builtin_LINE())
+        : dialogs(file, line)
+    {
+    }
+
+    XMLWork::LoadResult load(const QByteArray& xml);
+    XMLWork::LoadResult loadFile(const QString& fileName);
 
     // The first line whose caption is `label`, in walk order; null when none.
     LineInBox* line(const QString& label) const;

@@ -21,7 +21,10 @@ QString kindName(UserDialogs::Kind kind)
 }
 } // namespace
 
-ScriptedDialogs::ScriptedDialogs() : m_Previous(UserDialogs::install(this)) {}
+ScriptedDialogs::ScriptedDialogs(const char* file, int line)
+    : m_Previous(UserDialogs::install(this)), m_File(file), m_Line(line)
+{
+}
 
 ScriptedDialogs::~ScriptedDialogs()
 {
@@ -61,12 +64,12 @@ QStringList ScriptedDialogs::titles() const
     return result;
 }
 
-int ScriptedDialogs::unexpectedCount() const
+QStringList ScriptedDialogs::messages() const
 {
-    int count = 0;
+    QStringList result;
     for (const Shown& s : m_Shown)
-        count += s.answered ? 0 : 1;
-    return count;
+        result << s.kind + QLatin1Char('|') + s.title + QLatin1Char('|') + s.text;
+    return result;
 }
 
 void ScriptedDialogs::clear()
@@ -75,66 +78,60 @@ void ScriptedDialogs::clear()
     m_Answers.clear();
 }
 
-bool ScriptedDialogs::takeAnswer(const QString& kind, QVariant& value, Shown& shown)
+bool ScriptedDialogs::takeAnswer(const QString& kind, QVariant& value, const Shown& shown)
 {
     if (!m_Answers.isEmpty() && m_Answers.head().kind == kind) {
         value = m_Answers.dequeue().value;
         return true;
     }
-    shown.answered = false;
-    const QByteArray what = QStringLiteral("unexpected %1 dialog \"%2\": %3")
-                                .arg(shown.kind, shown.title, shown.text)
-                                .toUtf8();
-    QTest::qFail(what.constData(), __FILE__, __LINE__);
+    const QByteArray what =
+        QStringLiteral("unexpected %1 dialog \"%2\": %3 (no answer scripted for it)")
+            .arg(shown.kind, shown.title, shown.text)
+            .toUtf8();
+    QTest::qFail(what.constData(), m_File, m_Line);
     return false;
 }
 
 UserDialogs::Button ScriptedDialogs::message(Kind kind, QWidget* parent, const QString& title,
                                              const QString& text, Buttons buttons)
 {
-    Shown shown{kindName(kind), title, text, parent, {}, {}, true};
-    Button result = Ok;
-    if (buttons != Ok && buttons != NoButton) {
-        QVariant value;
-        result = takeAnswer(QStringLiteral("button"), value, shown)
-                     ? static_cast<Button>(value.toUInt())
-                     : (buttons & No ? No : Cancel);
-    }
-    m_Shown.append(shown);
-    return result;
+    m_Shown.append({kindName(kind), title, text, parent, {}, {}});
+    if (buttons == Ok || buttons == NoButton)
+        return Ok;
+    QVariant value;
+    return takeAnswer(QStringLiteral("button"), value, m_Shown.last())
+               ? static_cast<Button>(value.toUInt())
+               : (buttons & No ? No : Cancel);
 }
 
 QString ScriptedDialogs::openFileName(QWidget* parent, const QString& caption, const QString& dir,
                                       const QString& filter)
 {
-    Shown shown{QStringLiteral("open"), caption, QString(), parent, {filter}, dir, true};
-    QVariant value;
-    const QString name =
-        takeAnswer(QStringLiteral("file"), value, shown) ? value.toString() : QString();
-    m_Shown.append(shown);
-    return name;
+    return fileName(QStringLiteral("open"), parent, caption, dir, filter);
 }
 
 QString ScriptedDialogs::saveFileName(QWidget* parent, const QString& caption, const QString& dir,
                                       const QString& filter)
 {
-    Shown shown{QStringLiteral("save"), caption, QString(), parent, {filter}, dir, true};
+    return fileName(QStringLiteral("save"), parent, caption, dir, filter);
+}
+
+QString ScriptedDialogs::fileName(const QString& kind, QWidget* parent, const QString& caption,
+                                  const QString& dir, const QString& filter)
+{
+    m_Shown.append({kind, caption, QString(), parent, {filter}, dir});
     QVariant value;
-    const QString name =
-        takeAnswer(QStringLiteral("file"), value, shown) ? value.toString() : QString();
-    m_Shown.append(shown);
-    return name;
+    return takeAnswer(QStringLiteral("file"), value, m_Shown.last()) ? value.toString() : QString();
 }
 
 QString ScriptedDialogs::chooseItem(QWidget* parent, const QString& title, const QString& label,
                                     const QStringList& items, int current, bool* ok)
 {
     Q_UNUSED(current);
-    Shown shown{QStringLiteral("item"), title, label, parent, items, {}, true};
+    m_Shown.append({QStringLiteral("item"), title, label, parent, items, {}});
     QVariant value;
-    const bool answered = takeAnswer(QStringLiteral("item"), value, shown);
-    m_Shown.append(shown);
-    const bool chosen = answered && value.isValid();
+    const bool chosen =
+        takeAnswer(QStringLiteral("item"), value, m_Shown.last()) && value.isValid();
     if (ok)
         *ok = chosen;
     return chosen ? value.toString() : QString();
@@ -143,9 +140,7 @@ QString ScriptedDialogs::chooseItem(QWidget* parent, const QString& title, const
 bool ScriptedDialogs::acceptPrintDialog(QPrinter* printer, QWidget* parent)
 {
     Q_UNUSED(printer);
-    Shown shown{QStringLiteral("print"), QString(), QString(), parent, {}, {}, true};
+    m_Shown.append({QStringLiteral("print"), QString(), QString(), parent, {}, {}});
     QVariant value;
-    const bool accepted = takeAnswer(QStringLiteral("print"), value, shown) && value.toBool();
-    m_Shown.append(shown);
-    return accepted;
+    return takeAnswer(QStringLiteral("print"), value, m_Shown.last()) && value.toBool();
 }

@@ -8,9 +8,10 @@
 
 // Installed for the life of a test: records every dialog the program shows
 // and answers from a script. Boxes with only an OK button need no answer.
-// A dialog that needs an answer and has none is recorded as unexpected and
-// fails the running test at once (answered with the cancelling choice), so a
-// test never waits for a person.
+// A dialog that needs an answer and has none fails the running test at once
+// (answered with the cancelling choice), so a test never waits for a person.
+// The failure names the dialog and points at the test's line that installed
+// the dialogs: the default arguments take the place of the caller.
 class ScriptedDialogs : public UserDialogs
 {
 public:
@@ -23,10 +24,9 @@ public:
         QWidget* parent = nullptr;
         QStringList items; // item choice: the entries; file dialogs: the filter
         QString directory; // file dialogs: the start directory
-        bool answered = true;
     };
 
-    ScriptedDialogs();
+    explicit ScriptedDialogs(const char* file = __builtin_FILE(), int line = __builtin_LINE());
     ~ScriptedDialogs() override;
 
     // Answers, consumed in order by the dialogs that need one.
@@ -40,7 +40,8 @@ public:
 
     const QList<Shown>& shown() const { return m_Shown; }
     QStringList titles() const;
-    int unexpectedCount() const;
+    // Each dialog shown as "kind|title|text".
+    QStringList messages() const;
     int pendingAnswers() const { return m_Answers.size(); }
     void clear();
 
@@ -60,9 +61,13 @@ private:
         QString kind; // "button", "file", "item", "print"
         QVariant value;
     };
-    bool takeAnswer(const QString& kind, QVariant& value, Shown& shown);
+    bool takeAnswer(const QString& kind, QVariant& value, const Shown& shown);
+    QString fileName(const QString& kind, QWidget* parent, const QString& caption,
+                     const QString& dir, const QString& filter);
 
     QList<Shown> m_Shown;
     QQueue<Answer> m_Answers;
     UserDialogs* m_Previous;
+    const char* m_File;
+    int m_Line;
 };

@@ -5,7 +5,8 @@
 #include <vector>
 
 // Test classes of one subsystem register themselves here and run from the
-// shared main(). Run one class with `tst_<subsystem> ClassName [qtest args]`.
+// shared main(). Run one class with `tst_<subsystem> ClassName [qtest args]`;
+// CTest names each class's test after the class (`ctest -R TestLineInBox`).
 class TestRegistry
 {
 public:

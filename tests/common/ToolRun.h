@@ -4,6 +4,8 @@
 #include <QString>
 #include <QStringList>
 
+class QProcess;
+
 // One run of a built command-line tool, as a user would start it: without a
 // display and without a chosen Qt platform.
 struct ToolRun
@@ -16,4 +18,7 @@ struct ToolRun
 
     // Runs `tool` (a program of the build's tools folder) with `args`.
     static ToolRun run(const QString& tool, const QStringList& args);
+    // Sets `process` up as run() does, for a tool the test talks to while it
+    // runs; the caller starts it.
+    static void prepare(QProcess& process, const QString& tool, const QStringList& args);
 };

@@ -240,11 +240,8 @@ private slots:
                 .arg(type) +
             target(QStringLiteral("T1"), cond(QStringLiteral("s"), QStringLiteral("EQ"), 0)) +
             target(QStringLiteral("T2"), cond(QStringLiteral("s"), QStringLiteral("NE"), 0))));
-        QStringList seen;
-        for (const ScriptedDialogs::Shown& shown : editor.dialogs.shown())
-            seen << shown.kind + '|' + shown.title + '|' + shown.text;
         const QString message = QStringLiteral("about|Error HideConds::createSignal|Not know");
-        QCOMPARE(seen, QStringList({message, message, message, message}));
+        QCOMPARE(editor.dialogs.messages(), QStringList({message, message, message, message}));
         QCOMPARE(editor.visibleLines().size(), 4);
     }
 

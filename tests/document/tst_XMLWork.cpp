@@ -3,7 +3,7 @@
 #include "app/ScrollAreaWidget.h"
 #include "app/TreeWidgetItemLineInLeftTree.h"
 #include "common/DocumentHelpers.h"
-#include "common/ScriptedDialogs.h"
+#include "common/LoadedEditor.h"
 #include "common/TestRegistry.h"
 #include "conditions/ConditionLint.h"
 #include "conditions/HideConds.h"
@@ -26,39 +26,6 @@ using namespace DocumentHelpers;
 
 namespace {
 const QString kDataDir = QStringLiteral(LIR_TEST_DATA_DIR);
-
-// Elements with their attributes sorted, comments and processing
-// instructions, in document order: what a save has to keep.
-QString canonical(const QDomNode& node)
-{
-    QString text;
-    if (node.isElement()) {
-        const QDomElement element = node.toElement();
-        QStringList attributes;
-        const QDomNamedNodeMap map = element.attributes();
-        for (int i = 0; i < map.count(); ++i)
-            attributes << map.item(i).nodeName() + QLatin1Char('=') + map.item(i).nodeValue();
-        attributes.sort();
-        text += QLatin1Char('<') + element.tagName() + QLatin1Char(' ') +
-                attributes.join(QLatin1Char(' ')) + QLatin1Char('>');
-    } else if (node.isComment()) {
-        return QStringLiteral("<!--") + node.nodeValue() + QStringLiteral("-->");
-    } else if (node.isProcessingInstruction()) {
-        return QStringLiteral("<?") + node.nodeName() + QLatin1Char(' ') + node.nodeValue() +
-               QStringLiteral("?>");
-    } else if (node.isText()) {
-        return node.nodeValue().trimmed();
-    }
-    for (QDomNode child = node.firstChild(); !child.isNull(); child = child.nextSibling())
-        text += canonical(child);
-    return text;
-}
-
-QString canonical(const QByteArray& text)
-{
-    QDomDocument document;
-    return document.setContent(text) ? canonical(document) : QStringLiteral("not XML");
-}
 
 // Makes writes beyond `bytes` fail as on a full disk, for its lifetime.
 class FileSizeLimit
@@ -92,14 +59,6 @@ class TestXMLWork : public QObject
     static QString reasonOf(const char* context, const char* reason)
     {
         return QCoreApplication::translate(context, reason);
-    }
-
-    static QStringList messages(const ScriptedDialogs& dialogs)
-    {
-        QStringList result;
-        for (const ScriptedDialogs::Shown& shown : dialogs.shown())
-            result << shown.title + QStringLiteral(": ") + shown.text;
-        return result;
     }
 
 private slots:
@@ -155,9 +114,8 @@ private slots:
         QFETCH(QString, taken);
         QDomDocument document;
         QVERIFY(document.setContent("<lir1Settings>" + body + "</lir1Settings>"));
-        ScriptedDialogs dialogs;
-        MainWindow window;
-        window.m_XmlWork->renderNode(document.documentElement(), nullptr, false);
+        LoadedEditor editor;
+        editor.window.m_XmlWork->renderNode(document.documentElement(), nullptr, false);
         QStringList conditions;
         QStringList readKeys;
         for (const auto& cond : qAsConst(g_HideConds_Cont->m_Conds)) {
@@ -214,18 +172,17 @@ private slots:
         QFETCH(QByteArray, body);
         QFETCH(QStringList, reported);
         QFETCH(QString, outline);
-        ScriptedDialogs dialogs;
-        MainWindow window;
-        QCOMPARE(window.m_XmlWork->loadBytes("<lir1Settings>" + body + "</lir1Settings>"),
+        LoadedEditor editor;
+        QCOMPARE(editor.load("<lir1Settings>" + body + "</lir1Settings>"),
                  XMLWork::LoadResult::Loaded);
         QStringList expected;
         for (const QString& name : reported)
-            expected << QStringLiteral("Ошибка разбора файла: ") + name +
+            expected << QStringLiteral("about|Ошибка разбора файла|") + name +
                             QStringLiteral(", большая ошибка <signal> без <container>");
-        QCOMPARE(messages(dialogs), expected);
-        for (const ScriptedDialogs::Shown& shown : dialogs.shown())
+        QCOMPARE(editor.dialogs.messages(), expected);
+        for (const ScriptedDialogs::Shown& shown : editor.dialogs.shown())
             QVERIFY(!shown.parent);
-        QCOMPARE(treeOutline(window.m_Tree), outline);
+        QCOMPARE(treeOutline(editor.window.m_Tree), outline);
     }
 
     void formatVersion_data()
@@ -246,11 +203,10 @@ private slots:
     {
         QFETCH(QByteArray, document);
         QFETCH(int, version);
-        ScriptedDialogs dialogs;
-        MainWindow window;
-        window.m_XmlWork->loadBytes(document);
-        QCOMPARE(int(window.m_FormatVerMaj), version);
-        QVERIFY(window.m_XmlWork->hasDocument());
+        LoadedEditor editor;
+        editor.load(document);
+        QCOMPARE(int(editor.window.m_FormatVerMaj), version);
+        QVERIFY(editor.window.m_XmlWork->hasDocument());
     }
 
     void refusedTexts_data()
@@ -290,36 +246,35 @@ private slots:
         const QString fileName = dir.filePath(QStringLiteral("refused.xml"));
         QVERIFY(writeFile(fileName, text));
         for (const bool fromFile : {false, true}) {
-            ScriptedDialogs dialogs;
-            MainWindow window;
-            window.m_XmlWork->loadBytes(readFile(kDataDir + "/roundtrip.xml"));
-            window.m_ScrollArea->slotActivatedBox(itemAt(window.m_Tree, "0"), 0);
+            LoadedEditor editor;
+            editor.load(readFile(kDataDir + "/roundtrip.xml"));
+            editor.window.m_ScrollArea->slotActivatedBox(itemAt(editor.window.m_Tree, "0"), 0);
             const XMLWork::LoadResult result =
-                fromFile ? window.m_XmlWork->loadFile(fileName) : window.m_XmlWork->loadBytes(text);
+                fromFile ? editor.loadFile(fileName) : editor.load(text);
             QCOMPARE(result, XMLWork::LoadResult::Refused);
-            QCOMPARE(messages(dialogs), QStringList{"Ошибка Открытия файла: " + message});
-            QVERIFY(!dialogs.shown().first().parent);
-            QCOMPARE(window.m_Tree->topLevelItemCount(), 0);
-            QVERIFY(!window.m_ScrollArea->m_Current);
-            QVERIFY(window.m_XmlWork->m_Document);
-            QVERIFY(window.m_XmlWork->m_Document->firstChild().isNull());
-            QVERIFY(!window.m_XmlWork->hasDocument());
+            QCOMPARE(editor.dialogs.messages(),
+                     QStringList{"about|Ошибка Открытия файла|" + message});
+            QVERIFY(!editor.dialogs.shown().first().parent);
+            QCOMPARE(editor.window.m_Tree->topLevelItemCount(), 0);
+            QVERIFY(!editor.window.m_ScrollArea->m_Current);
+            QVERIFY(editor.window.m_XmlWork->m_Document);
+            QVERIFY(editor.window.m_XmlWork->m_Document->firstChild().isNull());
+            QVERIFY(!editor.window.m_XmlWork->hasDocument());
         }
     }
 
     void acceptedDepth()
     {
-        ScriptedDialogs dialogs;
-        MainWindow window;
+        LoadedEditor editor;
         // The document element and 255 containers: exactly the bound.
-        QCOMPARE(window.m_XmlWork->loadBytes(nestedContainers(XMLWork::kMaxNestingDepth - 1)),
+        QCOMPARE(editor.load(nestedContainers(XMLWork::kMaxNestingDepth - 1)),
                  XMLWork::LoadResult::Loaded);
-        QTreeWidgetItem* item = window.m_Tree->topLevelItem(0);
+        QTreeWidgetItem* item = editor.window.m_Tree->topLevelItem(0);
         int depth = 0;
         for (; item; item = item->child(0))
             ++depth;
         QCOMPARE(depth, XMLWork::kMaxNestingDepth - 1);
-        QVERIFY(dialogs.shown().isEmpty());
+        QVERIFY(editor.dialogs.shown().isEmpty());
     }
 
     void unreadableFiles_data()
@@ -341,15 +296,14 @@ private slots:
         QTemporaryDir dir;
         QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("folder")));
         const QString fileName = dir.filePath(name);
-        ScriptedDialogs dialogs;
-        MainWindow window;
-        window.m_XmlWork->loadBytes(readFile(kDataDir + "/roundtrip.xml"));
-        QCOMPARE(window.m_XmlWork->loadFile(fileName), XMLWork::LoadResult::Unreadable);
-        QCOMPARE(messages(dialogs), QStringList{"Ошибка Открытия файла: Не удалось открыть файл «" +
-                                                fileName + "»: " + reason});
-        QCOMPARE(dialogs.shown().first().kind, QStringLiteral("critical"));
-        QVERIFY(!window.m_XmlWork->m_Document);
-        QCOMPARE(window.m_Tree->topLevelItemCount(), 0);
+        LoadedEditor editor;
+        editor.load(readFile(kDataDir + "/roundtrip.xml"));
+        QCOMPARE(editor.loadFile(fileName), XMLWork::LoadResult::Unreadable);
+        QCOMPARE(editor.dialogs.messages(),
+                 QStringList{"critical|Ошибка Открытия файла|Не удалось открыть файл «" + fileName +
+                             "»: " + reason});
+        QVERIFY(!editor.window.m_XmlWork->m_Document);
+        QCOMPARE(editor.window.m_Tree->topLevelItemCount(), 0);
     }
 
     void nextLoadLeavesNoTrace_data()
@@ -372,33 +326,33 @@ private slots:
     {
         QFETCH(QString, next);
         QFETCH(QString, outline);
-        ScriptedDialogs dialogs;
-        MainWindow window;
-        window.m_XmlWork->loadFile(kDataDir + "/roundtrip.xml");
+        LoadedEditor editor;
+        editor.loadFile(kDataDir + "/roundtrip.xml");
         QCOMPARE(g_SymbolTable->symbolCode(QStringLiteral("phone")), 3);
         QVERIFY(g_HideConds->m_Conds.isEmpty());
         QVERIFY(g_HideConds_Cont->m_Conds.isEmpty());
-        auto* shown = dynamic_cast<TreeWidgetItemLineInLeftTree*>(itemAt(window.m_Tree, "0"));
-        window.m_ScrollArea->slotActivatedBox(shown, 0);
-        window.addErrorField(QStringLiteral("Сеть & связь"), QStringLiteral("Адрес"));
+        auto* shown =
+            dynamic_cast<TreeWidgetItemLineInLeftTree*>(itemAt(editor.window.m_Tree, "0"));
+        editor.window.m_ScrollArea->slotActivatedBox(shown, 0);
+        editor.window.addErrorField(QStringLiteral("Сеть & связь"), QStringLiteral("Адрес"));
         QList<QPointer<QObject>> old;
-        for (QObject* box : window.m_ScrollArea->m_Content->findChildren<BoxForLines*>())
+        for (QObject* box : editor.window.m_ScrollArea->m_Content->findChildren<BoxForLines*>())
             old << box << box->findChildren<LineInBox*>().value(0);
         QCOMPARE(old.size(), 4);
 
         if (next.startsWith('<'))
-            window.m_XmlWork->loadBytes(next.toUtf8());
+            editor.load(next.toUtf8());
         else
-            window.m_XmlWork->loadFile(next);
+            editor.loadFile(next);
 
         for (const QPointer<QObject>& object : old)
             QVERIFY(object.isNull());
-        QCOMPARE(treeOutline(window.m_Tree), outline);
-        QVERIFY(!window.m_ScrollArea->m_Current);
-        QVERIFY(window.m_ErrorFields.isEmpty());
+        QCOMPARE(treeOutline(editor.window.m_Tree), outline);
+        QVERIFY(!editor.window.m_ScrollArea->m_Current);
+        QVERIFY(editor.window.m_ErrorFields.isEmpty());
         QCOMPARE(g_SymbolTable->size(), 0);
         int lines = 0;
-        for (BoxForLines* box : window.m_ScrollArea->m_Content->findChildren<BoxForLines*>())
+        for (BoxForLines* box : editor.window.m_ScrollArea->m_Content->findChildren<BoxForLines*>())
             lines += box->m_Lines.size();
         QCOMPARE(lines, outline.isEmpty() ? 0 : 1);
     }
@@ -416,33 +370,30 @@ private slots:
         QFETCH(QString, fileName);
         QTemporaryDir dir;
         const QString saved = dir.filePath(QStringLiteral("saved"));
-        ScriptedDialogs dialogs;
-        MainWindow window;
-        QCOMPARE(window.m_XmlWork->loadFile(fileName), XMLWork::LoadResult::Loaded);
-        window.m_XmlWork->slotSaveDomDocumentToXML(saved);
+        LoadedEditor editor;
+        QCOMPARE(editor.loadFile(fileName), XMLWork::LoadResult::Loaded);
+        editor.window.m_XmlWork->slotSaveDomDocumentToXML(saved);
         const QByteArray original = readFile(fileName);
         const QByteArray text = readFile(saved);
-        QCOMPARE(canonical(text), canonical(original));
-        QVERIFY(canonical(text).contains(QStringLiteral("<!--")));
+        QCOMPARE(canonicalXml(text), canonicalXml(original));
+        QVERIFY(canonicalXml(text).contains(QStringLiteral("<!--")));
         QVERIFY(!text.startsWith("\xEF\xBB\xBF"));
         QCOMPARE(QString::fromUtf8(text).toUtf8(), text);
         for (const QByteArray& line : text.split('\n')) {
             const int indent = line.size() - line.trimmed().size() - (line.endsWith(' ') ? 1 : 0);
             QVERIFY2(!line.contains('\t') && indent % 4 == 0, line.constData());
         }
-        QVERIFY(dialogs.shown().isEmpty());
+        QVERIFY(editor.dialogs.shown().isEmpty());
     }
 
     void savedText()
     {
-        ScriptedDialogs dialogs;
-        MainWindow window;
-        window.m_XmlWork->loadBytes(
-            "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<!-- top -->\n"
-            "<lir1Settings formatVerMaj=\"1\">\n <container name=\"Ось\">\n"
-            "  <!-- inside -->\n  <signal type=\"string\"/>\n"
-            "  <container name=\"Б\"><signal type=\"string\"/></container>\n"
-            " </container>\n</lir1Settings>\n");
+        LoadedEditor editor;
+        editor.load("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<!-- top -->\n"
+                    "<lir1Settings formatVerMaj=\"1\">\n <container name=\"Ось\">\n"
+                    "  <!-- inside -->\n  <signal type=\"string\"/>\n"
+                    "  <container name=\"Б\"><signal type=\"string\"/></container>\n"
+                    " </container>\n</lir1Settings>\n");
         const QByteArray expected = "<?xml version='1.0' encoding='UTF-8'?>\n"
                                     "<!-- top -->\n"
                                     "<lir1Settings formatVerMaj=\"1\">\n"
@@ -456,15 +407,15 @@ private slots:
                                     "</lir1Settings>\n";
         QTemporaryDir dir;
         const QString fileName = dir.filePath(QStringLiteral("saved.txt"));
-        window.m_XmlWork->slotSaveDomDocumentToXML(fileName);
+        editor.window.m_XmlWork->slotSaveDomDocumentToXML(fileName);
         QCOMPARE(readFile(fileName), expected);
         // The name is used as given; a second save replaces the file.
-        window.m_XmlWork->slotSaveDomDocumentToXML(fileName);
+        editor.window.m_XmlWork->slotSaveDomDocumentToXML(fileName);
         QCOMPARE(readFile(fileName), expected);
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"saved.txt"});
 
         QByteArray bytes = "prefix";
-        window.m_XmlWork->slotSaveDomDocumentToBytes(bytes);
+        editor.window.m_XmlWork->slotSaveDomDocumentToBytes(bytes);
         QCOMPARE(bytes, "prefix" + expected);
     }
 
@@ -497,15 +448,14 @@ private slots:
     {
         QFETCH(QByteArray, text);
         QFETCH(QByteArray, declaration);
-        ScriptedDialogs dialogs;
-        MainWindow window;
-        window.m_XmlWork->loadBytes(text);
-        QCOMPARE(treeOutline(window.m_Tree), QStringLiteral("Сеть{}"));
+        LoadedEditor editor;
+        editor.load(text);
+        QCOMPARE(treeOutline(editor.window.m_Tree), QStringLiteral("Сеть{}"));
         QByteArray saved;
-        window.m_XmlWork->slotSaveDomDocumentToBytes(saved);
+        editor.window.m_XmlWork->slotSaveDomDocumentToBytes(saved);
         QCOMPARE(saved.left(saved.indexOf('\n')), declaration);
-        window.m_XmlWork->loadBytes(saved);
-        QCOMPARE(treeOutline(window.m_Tree), QStringLiteral("Сеть{}"));
+        editor.load(saved);
+        QCOMPARE(treeOutline(editor.window.m_Tree), QStringLiteral("Сеть{}"));
     }
 
     void nothingToSave_data()
@@ -518,23 +468,22 @@ private slots:
     void nothingToSave()
     {
         QFETCH(QByteArray, loaded);
-        ScriptedDialogs dialogs;
-        MainWindow window;
+        LoadedEditor editor;
         if (!loaded.isEmpty())
-            window.m_XmlWork->loadBytes(loaded);
-        QVERIFY(!window.m_XmlWork->hasDocument());
-        dialogs.clear();
+            editor.load(loaded);
+        QVERIFY(!editor.window.m_XmlWork->hasDocument());
+        editor.dialogs.clear();
         QTemporaryDir dir;
         const QString existing = dir.filePath(QStringLiteral("existing.xml"));
         QVERIFY(writeFile(existing, "old"));
-        window.m_XmlWork->slotSaveDomDocumentToXML(existing);
-        window.m_XmlWork->slotSaveDomDocumentToXML(dir.filePath(QStringLiteral("new.xml")));
+        editor.window.m_XmlWork->slotSaveDomDocumentToXML(existing);
+        editor.window.m_XmlWork->slotSaveDomDocumentToXML(dir.filePath(QStringLiteral("new.xml")));
         QCOMPARE(readFile(existing), QByteArray("old"));
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"existing.xml"});
         QByteArray bytes = "kept";
-        window.m_XmlWork->slotSaveDomDocumentToBytes(bytes);
+        editor.window.m_XmlWork->slotSaveDomDocumentToBytes(bytes);
         QCOMPARE(bytes, QByteArray("kept"));
-        QVERIFY(dialogs.shown().isEmpty());
+        QVERIFY(editor.dialogs.shown().isEmpty());
     }
 
     void failedSave_data()
@@ -558,19 +507,17 @@ private slots:
         QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("folder")));
         QVERIFY(writeFile(dir.filePath(QStringLiteral("folder/inside.xml")), "inside"));
         QVERIFY(writeFile(dir.filePath(QStringLiteral("old.xml")), "old contents"));
-        ScriptedDialogs dialogs;
-        MainWindow window;
-        window.m_XmlWork->loadFile(kDataDir + "/roundtrip.xml");
+        LoadedEditor editor;
+        editor.loadFile(kDataDir + "/roundtrip.xml");
         const QString fileName = dir.filePath(target);
         {
             std::unique_ptr<FileSizeLimit> limit(diskFull ? new FileSizeLimit(100) : nullptr);
-            window.m_XmlWork->slotSaveDomDocumentToXML(fileName);
+            editor.window.m_XmlWork->slotSaveDomDocumentToXML(fileName);
         }
-        QCOMPARE(messages(dialogs), QStringList{"Ошибка сохранения файла: Не удалось сохранить "
-                                                "файл «" +
-                                                fileName + "»: " + reason});
-        QCOMPARE(dialogs.shown().first().kind, QStringLiteral("critical"));
-        QCOMPARE(dialogs.shown().first().parent, &window);
+        QCOMPARE(editor.dialogs.messages(),
+                 QStringList{"critical|Ошибка сохранения файла|Не удалось сохранить файл «" +
+                             fileName + "»: " + reason});
+        QCOMPARE(editor.dialogs.shown().first().parent, &editor.window);
         QCOMPARE(readFile(dir.filePath(QStringLiteral("old.xml"))), QByteArray("old contents"));
         QCOMPARE(readFile(dir.filePath(QStringLiteral("folder/inside.xml"))), QByteArray("inside"));
         QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),

@@ -6,7 +6,7 @@
 
 #include <QTreeWidget>
 
-LineScreen::LineScreen(const QString& settings)
+LineScreen::LineScreen(const QString& settings, const char* file, int line) : dialogs(file, line)
 {
     const QString text =
         QStringLiteral("<lir1Settings formatVerMaj=\"1\">\n"

@@ -18,7 +18,9 @@ class LineScreen
 public:
     static constexpr int kFirstSignalLine = 4;
 
-    explicit LineScreen(const QString& settings);
+    // An unexpected dialog fails the test at the line that made the screen.
+    explicit LineScreen(const QString& settings, const char* file = __builtin_FILE(),
+                        int line = __builtin_LINE());
 
     LineInBox* line(int index = 0) const { return m_Lines.at(index); }
     QString value(int index = 0) const;

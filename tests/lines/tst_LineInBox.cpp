@@ -1,6 +1,7 @@
 #include "LineScreen.h"
 
 #include "app/BoxForLines.h"
+#include "common/LoadedEditor.h"
 #include "common/TestRegistry.h"
 #include "lines/IP4Validator.h"
 #include "lines/LineInBox.h"
@@ -87,15 +88,6 @@ QString editorStates(const LineInBox* line)
         }
     }
     return states.join(QLatin1Char(' '));
-}
-
-QStringList shownMessages(const ScriptedDialogs& dialogs)
-{
-    QStringList messages;
-    for (const ScriptedDialogs::Shown& shown : dialogs.shown())
-        messages << shown.kind + QStringLiteral(" | ") + shown.title + QStringLiteral(" | ") +
-                        shown.text;
-    return messages;
 }
 
 QLineEdit* lineEdit(const LineInBox* line)
@@ -298,10 +290,10 @@ private slots:
             << "";
         QTest::newRow("unknown symbol") << "<signal type=\"string\" lenMax=\"8\" letters=\"xyz\"/>"
                                         << "Максимальная длина: 8"
-                                        << "about | Error attribute(\"letters\") | Номер строки =4";
+                                        << "about|Error attribute(\"letters\")|Номер строки =4";
         QTest::newRow("code 6") << "<signal type=\"string\" lenMax=\"8\" letters=\"six\"/>"
                                 << "Максимальная длина: 8"
-                                << "about | Error attribute(\"letters\") | Номер строки =4";
+                                << "about|Error attribute(\"letters\")|Номер строки =4";
         QTest::newRow("letters without lenMax: no hint, no message")
             << "<signal type=\"string\" letters=\"xyz\"/>"
             << ""
@@ -315,7 +307,7 @@ private slots:
         QFETCH(QString, message);
         LineScreen screen(setting);
         QCOMPARE(screen.line()->m_Hint->text(), hint);
-        QCOMPARE(shownMessages(screen.dialogs).join('\n'), message);
+        QCOMPARE(screen.dialogs.messages().join('\n'), message);
         if (!message.isEmpty())
             QCOMPARE(screen.dialogs.shown().first().parent, nullptr);
     }
@@ -327,35 +319,32 @@ private slots:
         QTest::addColumn<int>("editors");
         QTest::newRow("flags without namedValues")
             << "<signal type=\"flags\"/>"
-            << QStringList{"about | Error contains |  (\"namedValues\") in flags. Номер строки =5"}
+            << QStringList{"about|Error contains| (\"namedValues\") in flags. Номер строки =5"}
             << 0;
         QTest::newRow("enum without namedValues")
             << "<signal type=\"enum\"/>"
-            << QStringList{"about | Error contains | (\"namedValues\") in flags. Номер строки =5"}
-            << 0;
+            << QStringList{"about|Error contains|(\"namedValues\") in flags. Номер строки =5"} << 0;
         QTest::newRow("flags: namedValues without item")
             << "<signal type=\"flags\"><namedValues><other/></namedValues></signal>"
-            << QStringList{"about | Error contains | (\"item\") in namedValues. Номер строки =5"}
-            << 0;
+            << QStringList{"about|Error contains|(\"item\") in namedValues. Номер строки =5"} << 0;
         QTest::newRow("enum: namedValues without item")
             << "<signal type=\"enum\"><namedValues/></signal>"
-            << QStringList{"about | Error contains | (\"item\") in namedValues. Номер строки =5"}
-            << 0;
+            << QStringList{"about|Error contains|(\"item\") in namedValues. Номер строки =5"} << 0;
         QTest::newRow("flags item without key")
             << "<signal type=\"flags\"><namedValues><item name=\"A\"/><item name=\"B\" "
                "key=\"b\"/></namedValues></signal>"
-            << QStringList{"about | In item | not found \"key\". Номер строки =5"} << 2;
+            << QStringList{"about|In item|not found \"key\". Номер строки =5"} << 2;
         QTest::newRow("enum items with empty keys")
             << "<signal type=\"enum\"><namedValues><item name=\"A\" key=\"\"/><item "
                "name=\"B\"/></namedValues></signal>"
-            << QStringList{"about | In item | not found \"key\". Номер строки =5",
-                           "about | In item | not found \"key\". Номер строки =5"}
+            << QStringList{"about|In item|not found \"key\". Номер строки =5",
+                           "about|In item|not found \"key\". Номер строки =5"}
             << 2;
         QTest::newRow("unknown type")
             << "<signal type=\"float\"/>"
-            << QStringList{"about | Error contains, | Unknown type. Номер строки =5"} << 0;
+            << QStringList{"about|Error contains,|Unknown type. Номер строки =5"} << 0;
         QTest::newRow("no type")
-            << "<signal/>" << QStringList{"about | Error contains, | Unknown type. Номер строки =5"}
+            << "<signal/>" << QStringList{"about|Error contains,|Unknown type. Номер строки =5"}
             << 0;
     }
 
@@ -366,7 +355,7 @@ private slots:
         QFETCH(int, editors);
         // The faulty setting stands on the second line of the container.
         LineScreen screen("<signal name=\"ok\" type=\"bit\"/>\n" + setting);
-        QCOMPARE(shownMessages(screen.dialogs), messages);
+        QCOMPARE(screen.dialogs.messages(), messages);
         for (const ScriptedDialogs::Shown& shown : screen.dialogs.shown())
             QCOMPARE(shown.parent, nullptr);
         const LineInBox* line = screen.line(1);
@@ -543,6 +532,8 @@ private slots:
             } else if (verb == "clear") {
                 lineEdit(line)->selectAll();
                 QTest::keyClick(lineEdit(line), Qt::Key_Backspace);
+            } else {
+                QFAIL(qPrintable("unknown action \"" + action + '"'));
             }
         }
         QCOMPARE(screen.value(), value);
@@ -640,10 +631,11 @@ private slots:
             line->slotWriteDataToDom(QStringLiteral("written"));
         else if (slot == "bool")
             line->slotWriteDataToDom(true);
-        else
+        else if (slot == "load")
             line->slotLoadFromDom();
-        QCOMPARE(shownMessages(screen.dialogs),
-                 QStringList{"about | " + title + " | Номер строки =5"});
+        else
+            QFAIL(qPrintable("unknown slot " + slot));
+        QCOMPARE(screen.dialogs.messages(), QStringList{"about|" + title + "|Номер строки =5"});
         QCOMPARE(screen.dialogs.shown().first().parent, nullptr);
         QCOMPARE(screen.value(), before);
         // Every write enables saving first, also when it then refuses.
@@ -729,8 +721,8 @@ private slots:
         QCOMPARE(edit->palette().color(QPalette::Inactive, QPalette::Base), baseColour(edit));
         QCOMPARE(edit->palette().color(QPalette::Disabled, QPalette::Base), baseColour(edit));
         if (refused) {
-            QCOMPARE(shownMessages(screen.dialogs),
-                     QStringList{"critical | Не допустимое значение | Введено не допустимое "
+            QCOMPARE(screen.dialogs.messages(),
+                     QStringList{"critical|Не допустимое значение|Введено не допустимое "
                                  "значение! В поле: Шаг, мм"});
             QCOMPARE(screen.dialogs.shown().first().parent, &screen.window);
             QCOMPARE(screen.window.m_ErrorFields.values(QStringLiteral("Группа")),
@@ -805,8 +797,7 @@ private slots:
     {
         QFETCH(bool, inBox);
         QFETCH(QString, text);
-        ScriptedDialogs dialogs;
-        MainWindow window;
+        LoadedEditor editor;
         QDomDocument document;
         document.setContent(QStringLiteral(
             "<container><signal name=\"N\" type=\"number\" min=\"10\" max=\"20\"/></container>"));
@@ -827,9 +818,9 @@ private slots:
         QTest::keyClicks(edit, "5");
         const QColor before = baseColour(edit);
         emit edit->editingFinished();
-        QCOMPARE(shownMessages(dialogs), QStringList{"warning | Ошибка кода | " + text});
-        QCOMPARE(dialogs.shown().first().parent, &window);
-        QVERIFY(window.m_ErrorFields.isEmpty());
+        QCOMPARE(editor.dialogs.messages(), QStringList{"warning|Ошибка кода|" + text});
+        QCOMPARE(editor.dialogs.shown().first().parent, &editor.window);
+        QVERIFY(editor.window.m_ErrorFields.isEmpty());
         QCOMPARE(baseColour(edit), before);
     }
 

@@ -1,5 +1,7 @@
 #include "ControllerEmulator.h"
 
+#include "common/ToolRun.h"
+
 #include <QRegularExpression>
 
 namespace {
@@ -22,8 +24,8 @@ ControllerEmulator::~ControllerEmulator()
 ControllerEmulator::Start ControllerEmulator::start(const QString& documentPath,
                                                     const QStringList& options)
 {
-    m_Process.setProgram(QStringLiteral(LIR_TOOLS_DIR "/lir-controller-sim"));
-    m_Process.setArguments(options + QStringList{documentPath});
+    ToolRun::prepare(m_Process, QStringLiteral("lir-controller-sim"),
+                     options + QStringList{documentPath});
     m_Process.setProcessChannelMode(QProcess::SeparateChannels);
     m_Process.start();
     if (!m_Process.waitForStarted(kStartMs)) {

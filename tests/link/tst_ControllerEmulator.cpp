@@ -1,7 +1,7 @@
 #include "ControllerEmulator.h"
 #include "common/TestRegistry.h"
+#include "common/ToolRun.h"
 
-#include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
@@ -12,30 +12,24 @@ class TestControllerEmulator : public QObject
 {
     Q_OBJECT
 
-    static QString program() { return QStringLiteral(LIR_TOOLS_DIR "/lir-controller-sim"); }
     static QString document() { return QStringLiteral(LIR_DEFAULTS_DIR "/lir1_sets_default.xml"); }
+    static ToolRun run(const QStringList& args)
+    {
+        return ToolRun::run(QStringLiteral("lir-controller-sim"), args);
+    }
 
 private slots:
     void help()
     {
-        QProcess process;
-        process.start(program(), {"--help"});
-        QVERIFY(process.waitForFinished(10000));
-        QCOMPARE(process.exitCode(), 0);
-        const QString help = QString::fromUtf8(process.readAllStandardOutput());
+        const ToolRun help = run({"--help"});
+        QCOMPARE(help.exitCode, 0);
         for (const char* option :
              {"--device", "--silent", "--status", "--wrong-command", "--wrong-start", "--bad-crc",
               "--trailing", "--split", "--pause", "--baud", "--huge-length", "--exit-after"})
-            QVERIFY2(help.contains(QLatin1String(option)), option);
+            QVERIFY2(help.outText().contains(QLatin1String(option)), option);
     }
 
-    void badUsage()
-    {
-        QProcess process;
-        process.start(program(), {"--status", "0", document()});
-        QVERIFY(process.waitForFinished(10000));
-        QCOMPARE(process.exitCode(), 2);
-    }
+    void badUsage() { QCOMPARE(run({"--status", "0", document()}).exitCode, 2); }
 
     void stops_data()
     {
@@ -49,7 +43,8 @@ private slots:
     {
         QFETCH(QString, how);
         QProcess process;
-        process.start(program(), {document()});
+        ToolRun::prepare(process, QStringLiteral("lir-controller-sim"), {document()});
+        process.start();
         QVERIFY(process.waitForStarted(10000));
         while (!process.canReadLine() && process.waitForReadyRead(10000)) {
         }
@@ -63,8 +58,10 @@ private slots:
             process.terminate();
         else if (how == QLatin1String("int"))
             ::kill(pid_t(process.processId()), SIGINT);
-        else
+        else if (how == QLatin1String("stdin"))
             process.closeWriteChannel();
+        else
+            QFAIL(qPrintable("unknown way to stop: " + how));
         const bool finished = process.waitForFinished(10000);
         if (!finished)
             process.kill();

@@ -1,7 +1,6 @@
 #include "ControllerEmulator.h"
-#include "app/DialogErros.h"
-#include "app/MainWindow.h"
-#include "common/ScriptedDialogs.h"
+#include "common/DocumentHelpers.h"
+#include "common/LoadedEditor.h"
 #include "common/TestRegistry.h"
 #include "document/XMLWork.h"
 #include "link/ControllerPort.h"
@@ -25,12 +24,6 @@ const QString kChecksumFailure = QStringLiteral("Ошибка целостнос
 const QString kNoDocument =
     QStringLiteral("Контроллер не передал документ настроек. Текущий документ не изменён.");
 const QString kWriteTitle = QStringLiteral("Записать в контроллер");
-
-QByteArray fileBytes(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 bool copyDefault(const QString& name, const QString& target)
 {
@@ -82,6 +75,8 @@ TransferProgressDialog* openProgressDialog()
 }
 } // namespace
 
+using namespace DocumentHelpers;
+
 class TestControllerMenuCommands : public QObject
 {
     Q_OBJECT
@@ -90,21 +85,35 @@ class TestControllerMenuCommands : public QObject
 
     QString controllerFile() const { return m_Dir.filePath(QStringLiteral("controller.xml")); }
 
-    // Loads the default document of `model` as "Открыть" does.
-    static void openDocument(MainWindow& window, const QString& fileName, const QString& model)
+    // Loads the default document of ЛИР-`model` as "Открыть" does.
+    static void openDefault(LoadedEditor& editor, int model)
     {
-        window.m_XmlWork->slotRenderXMLAndCreatGUI(QStringLiteral(LIR_DEFAULTS_DIR "/") + fileName);
-        window.slotCanSave(true);
-        window.m_ActWrite->setEnabled(true);
-        window.m_ModelName = model;
+        editor.loadFile(QStringLiteral(LIR_DEFAULTS_DIR "/lir%1_sets_default.xml").arg(model));
+        editor.window.slotCanSave(true);
+        editor.window.m_ActWrite->setEnabled(true);
+        editor.window.m_ModelName = QStringLiteral("ЛИР-%1").arg(model);
     }
 
-    static QStringList texts(const ScriptedDialogs& dialogs)
+    // Reads from the emulator over ЛИР-2's default document, agreeing to
+    // replace it; gives back the editor's state before the read.
+    static EditorState readOverADocument(LoadedEditor& editor, const ControllerEmulator& emulator)
     {
-        QStringList result;
-        for (const ScriptedDialogs::Shown& shown : dialogs.shown())
-            result << shown.kind + QLatin1Char('|') + shown.title + QLatin1Char('|') + shown.text;
-        return result;
+        openDefault(editor, 2);
+        const EditorState before = EditorState::of(editor.window);
+        editor.dialogs.answerYes();
+        editor.dialogs.answerItem(emulator.entryText());
+        editor.window.slotLoadFromLir();
+        return before;
+    }
+
+    // Writes the open document to the emulator; gives back the editor's
+    // state before the write.
+    static EditorState write(LoadedEditor& editor, const ControllerEmulator& emulator)
+    {
+        const EditorState before = EditorState::of(editor.window);
+        editor.dialogs.answerItem(emulator.entryText());
+        editor.window.slotSaveToLir();
+        return before;
     }
 
     static QString linkMessage(const QString& text)
@@ -123,34 +132,30 @@ private slots:
     void cleanup()
     {
         ControllerPort::setDeviceOverride(QStringList());
-        for (QWidget* widget : QApplication::topLevelWidgets()) {
-            if (qobject_cast<DialogErros*>(widget))
-                delete widget;
-        }
+        closeFieldsToCorrectWindows();
     }
 
     void readIntoAFreshEditor()
     {
         ControllerEmulator emulator;
         START_EMULATOR_AS_PORT(emulator, controllerFile(), QStringList());
-        ScriptedDialogs dialogs;
-        MainWindow window;
-        dialogs.answerItem(emulator.entryText());
-        window.slotLoadFromLir();
+        LoadedEditor editor;
+        editor.dialogs.answerItem(emulator.entryText());
+        editor.window.slotLoadFromLir();
 
-        QCOMPARE(dialogs.shown().size(), 1);
-        const ScriptedDialogs::Shown& choice = dialogs.shown().first();
+        QCOMPARE(editor.dialogs.shown().size(), 1);
+        const ScriptedDialogs::Shown& choice = editor.dialogs.shown().first();
         QCOMPARE(choice.kind, QStringLiteral("item"));
         QCOMPARE(choice.title, QStringLiteral("Выберите"));
         QCOMPARE(choice.text, QStringLiteral("ЛИР:"));
         QCOMPARE(choice.items, QStringList{emulator.entryText()});
-        QCOMPARE(choice.parent, &window);
+        QCOMPARE(choice.parent, &editor.window);
         QCOMPARE(emulator.requests(), (QList<int>{1, 2}));
-        QVERIFY(window.m_Tree->topLevelItemCount() > 0);
-        QVERIFY(window.m_ActSaveAs->isEnabled());
-        QVERIFY(window.m_ActWrite->isEnabled());
-        QCOMPARE(int(window.m_FormatVerMaj), 1);
-        QCOMPARE(window.m_ModelName, QStringLiteral("ЛИР-1"));
+        QVERIFY(editor.window.m_Tree->topLevelItemCount() > 0);
+        QVERIFY(editor.window.m_ActSaveAs->isEnabled());
+        QVERIFY(editor.window.m_ActWrite->isEnabled());
+        QCOMPARE(int(editor.window.m_FormatVerMaj), 1);
+        QCOMPARE(editor.window.m_ModelName, QStringLiteral("ЛИР-1"));
         QVERIFY(!openProgressDialog());
     }
 
@@ -158,39 +163,37 @@ private slots:
     {
         ControllerEmulator emulator;
         START_EMULATOR_AS_PORT(emulator, controllerFile(), QStringList());
-        ScriptedDialogs dialogs;
-        MainWindow window;
-        window.slotCanSave(true);
-        dialogs.answerNo();
-        window.slotLoadFromLir();
-        QCOMPARE(texts(dialogs), QStringList{QStringLiteral(
-                                     "information|Загрузка из...|Текущий файл не сохранён,\n "
-                                     "продолжить?")});
-        QCOMPARE(dialogs.shown().first().parent, &window);
+        LoadedEditor editor;
+        editor.window.slotCanSave(true);
+        editor.dialogs.answerNo();
+        editor.window.slotLoadFromLir();
+        QCOMPARE(
+            editor.dialogs.messages(),
+            QStringList{QStringLiteral("information|Загрузка из...|Текущий файл не сохранён,\n "
+                                       "продолжить?")});
+        QCOMPARE(editor.dialogs.shown().first().parent, &editor.window);
         QVERIFY(emulator.requests().isEmpty());
-        QCOMPARE(window.m_Tree->topLevelItemCount(), 0);
+        QCOMPARE(editor.window.m_Tree->topLevelItemCount(), 0);
     }
 
     void cancelledPortChoiceSendsNothing()
     {
         ControllerEmulator emulator;
         START_EMULATOR_AS_PORT(emulator, controllerFile(), QStringList());
-        ScriptedDialogs dialogs;
-        MainWindow window;
-        dialogs.answerItemCancel();
-        window.slotLoadFromLir();
-        QCOMPARE(dialogs.shown().size(), 1);
+        LoadedEditor editor;
+        editor.dialogs.answerItemCancel();
+        editor.window.slotLoadFromLir();
+        QCOMPARE(editor.dialogs.shown().size(), 1);
         QVERIFY(emulator.requests().isEmpty());
-        QVERIFY(!window.m_ActWrite->isEnabled());
+        QVERIFY(!editor.window.m_ActWrite->isEnabled());
     }
 
     void noPortToOffer()
     {
         ControllerPort::setDeviceOverride({m_Dir.filePath(QStringLiteral("no-such-tty"))});
-        ScriptedDialogs dialogs;
-        MainWindow window;
-        window.slotLoadFromLir();
-        QCOMPARE(texts(dialogs),
+        LoadedEditor editor;
+        editor.window.slotLoadFromLir();
+        QCOMPARE(editor.dialogs.messages(),
                  QStringList{QStringLiteral("about|Выбор порта|В системе не найдено ни одного "
                                             "последовательного порта.")});
     }
@@ -201,13 +204,12 @@ private slots:
         START_EMULATOR_AS_PORT(emulator, controllerFile(), QStringList());
         QSerialPort holder;
         QVERIFY(ControllerPort::fromDevice(emulator.devicePath()).open(holder));
-        ScriptedDialogs dialogs;
-        MainWindow window;
-        dialogs.answerItem(emulator.entryText());
-        window.slotLoadFromLir();
-        QCOMPARE(texts(dialogs).value(1),
+        LoadedEditor editor;
+        editor.dialogs.answerItem(emulator.entryText());
+        editor.window.slotLoadFromLir();
+        QCOMPARE(editor.dialogs.messages().value(1),
                  QStringLiteral("about|Ошибка Открытия порта|") + emulator.entryText());
-        QCOMPARE(dialogs.shown().value(1).parent, nullptr);
+        QCOMPARE(editor.dialogs.shown().value(1).parent, nullptr);
         QVERIFY(emulator.requests().isEmpty());
     }
 
@@ -246,18 +248,13 @@ private slots:
         QFETCH(QList<int>, requests);
         ControllerEmulator emulator;
         START_EMULATOR_AS_PORT(emulator, controllerFile(), options);
-        ScriptedDialogs dialogs;
-        MainWindow window;
-        openDocument(window, QStringLiteral("lir2_sets_default.xml"), QStringLiteral("ЛИР-2"));
-        const EditorState before = EditorState::of(window);
-        dialogs.answerYes();
-        dialogs.answerItem(emulator.entryText());
-        window.slotLoadFromLir();
+        LoadedEditor editor;
+        const EditorState before = readOverADocument(editor, emulator);
 
-        QCOMPARE(texts(dialogs).mid(2), QStringList{linkMessage(message)});
-        QCOMPARE(dialogs.shown().last().parent, nullptr);
+        QCOMPARE(editor.dialogs.messages().mid(2), QStringList{linkMessage(message)});
+        QCOMPARE(editor.dialogs.shown().last().parent, nullptr);
         QCOMPARE(emulator.requests(), requests);
-        QVERIFY(EditorState::of(window) == before);
+        QVERIFY(EditorState::of(editor.window) == before);
     }
 
     void readOfAnEmptyController()
@@ -266,16 +263,12 @@ private slots:
         QVERIFY(empty.open(QIODevice::WriteOnly | QIODevice::Truncate));
         empty.close();
         ControllerEmulator emulator;
-        START_EMULATOR_AS_PORT(emulator, controllerFile(), QStringList({"--controller-version", "2"}));
-        ScriptedDialogs dialogs;
-        MainWindow window;
-        openDocument(window, QStringLiteral("lir2_sets_default.xml"), QStringLiteral("ЛИР-2"));
-        const EditorState before = EditorState::of(window);
-        dialogs.answerYes();
-        dialogs.answerItem(emulator.entryText());
-        window.slotLoadFromLir();
-        QCOMPARE(texts(dialogs).mid(2), QStringList{linkMessage(kNoDocument)});
-        QVERIFY(EditorState::of(window) == before);
+        START_EMULATOR_AS_PORT(emulator, controllerFile(),
+                               QStringList({"--controller-version", "2"}));
+        LoadedEditor editor;
+        const EditorState before = readOverADocument(editor, emulator);
+        QCOMPARE(editor.dialogs.messages().mid(2), QStringList{linkMessage(kNoDocument)});
+        QVERIFY(EditorState::of(editor.window) == before);
     }
 
     void readInPiecesAndPaced_data()
@@ -291,14 +284,13 @@ private slots:
         QFETCH(QStringList, options);
         ControllerEmulator emulator;
         START_EMULATOR_AS_PORT(emulator, controllerFile(), options);
-        ScriptedDialogs dialogs;
-        MainWindow window;
-        dialogs.answerItem(emulator.entryText());
-        window.slotLoadFromLir();
-        QCOMPARE(dialogs.shown().size(), 1);
+        LoadedEditor editor;
+        editor.dialogs.answerItem(emulator.entryText());
+        editor.window.slotLoadFromLir();
+        QCOMPARE(editor.dialogs.shown().size(), 1);
         QCOMPARE(emulator.requests(), (QList<int>{1, 2}));
-        QCOMPARE(window.m_ModelName, QStringLiteral("ЛИР-1"));
-        QVERIFY(window.m_Tree->topLevelItemCount() > 0);
+        QCOMPARE(editor.window.m_ModelName, QStringLiteral("ЛИР-1"));
+        QVERIFY(editor.window.m_Tree->topLevelItemCount() > 0);
     }
 
     void cancelDuringTheTransfer()
@@ -307,12 +299,6 @@ private slots:
         // comes while it is on its way, after the header told its size.
         ControllerEmulator emulator;
         START_EMULATOR_AS_PORT(emulator, controllerFile(), QStringList({"--baud", "9600"}));
-        ScriptedDialogs dialogs;
-        MainWindow window;
-        openDocument(window, QStringLiteral("lir2_sets_default.xml"), QStringLiteral("ЛИР-2"));
-        const EditorState before = EditorState::of(window);
-        dialogs.answerYes();
-        dialogs.answerItem(emulator.entryText());
         QString progressText;
         bool modal = false;
         QTimer::singleShot(1500, [&progressText, &modal] {
@@ -322,12 +308,13 @@ private slots:
                 progress->cancel();
             }
         });
-        window.slotLoadFromLir();
+        LoadedEditor editor;
+        const EditorState before = readOverADocument(editor, emulator);
         QVERIFY2(progressText.contains(QStringLiteral(" из ")), qPrintable(progressText));
         QVERIFY(modal);
-        QCOMPARE(dialogs.shown().size(), 2);
+        QCOMPARE(editor.dialogs.shown().size(), 2);
         QCOMPARE(emulator.requests(), (QList<int>{1, 2}));
-        QVERIFY(EditorState::of(window) == before);
+        QVERIFY(EditorState::of(editor.window) == before);
         QVERIFY(!openProgressDialog());
     }
 
@@ -335,57 +322,51 @@ private slots:
     {
         ControllerEmulator emulator;
         START_EMULATOR_AS_PORT(emulator, controllerFile(), QStringList());
-        ScriptedDialogs dialogs;
-        MainWindow window;
-        openDocument(window, QStringLiteral("lir1_sets_default.xml"), QStringLiteral("ЛИР-1"));
-        QVERIFY(window.m_XmlWork->m_Document);
-        window.m_XmlWork->m_Document->documentElement().setAttribute(QStringLiteral("edited"),
-                                                                     QStringLiteral("да"));
-        const EditorState before = EditorState::of(window);
-        dialogs.answerItem(emulator.entryText());
-        window.slotSaveToLir();
+        LoadedEditor editor;
+        openDefault(editor, 1);
+        QVERIFY(editor.window.m_XmlWork->m_Document);
+        editor.window.m_XmlWork->m_Document->documentElement().setAttribute(
+            QStringLiteral("edited"), QStringLiteral("да"));
+        const EditorState before = write(editor, emulator);
 
-        QCOMPARE(texts(dialogs).mid(1), QStringList{QStringLiteral("about|") + kWriteTitle +
-                                                    QStringLiteral("|Удачно записаны настройки.")});
-        QCOMPARE(dialogs.shown().last().parent, &window);
+        QCOMPARE(editor.dialogs.messages().mid(1),
+                 QStringList{QStringLiteral("about|") + kWriteTitle +
+                             QStringLiteral("|Удачно записаны настройки.")});
+        QCOMPARE(editor.dialogs.shown().last().parent, &editor.window);
         QCOMPARE(emulator.requests(), (QList<int>{1, 3}));
         QVERIFY(!before.document.isEmpty());
-        QCOMPARE(fileBytes(controllerFile()), before.document);
-        QVERIFY(EditorState::of(window) == before);
+        QCOMPARE(readFile(controllerFile()), before.document);
+        QVERIFY(EditorState::of(editor.window) == before);
     }
 
     void writeToAnotherVersionSendsOnlyCommand1()
     {
         ControllerEmulator emulator;
-        START_EMULATOR_AS_PORT(emulator, controllerFile(), QStringList({"--controller-version", "2"}));
-        const QByteArray controllerBefore = fileBytes(controllerFile());
-        ScriptedDialogs dialogs;
-        MainWindow window;
-        openDocument(window, QStringLiteral("lir1_sets_default.xml"), QStringLiteral("ЛИР-1"));
-        const EditorState before = EditorState::of(window);
-        dialogs.answerItem(emulator.entryText());
-        window.slotSaveToLir();
-        QCOMPARE(texts(dialogs).mid(1),
+        START_EMULATOR_AS_PORT(emulator, controllerFile(),
+                               QStringList({"--controller-version", "2"}));
+        const QByteArray controllerBefore = readFile(controllerFile());
+        LoadedEditor editor;
+        openDefault(editor, 1);
+        const EditorState before = write(editor, emulator);
+        QCOMPARE(editor.dialogs.messages().mid(1),
                  QStringList{linkMessage(
                      QStringLiteral("Версия текущих настроек и контроллера не совпадает."))});
         QCOMPARE(emulator.requests(), QList<int>{1});
-        QCOMPARE(fileBytes(controllerFile()), controllerBefore);
-        QVERIFY(EditorState::of(window) == before);
+        QCOMPARE(readFile(controllerFile()), controllerBefore);
+        QVERIFY(EditorState::of(editor.window) == before);
     }
 
     void writeFaultKeepsEverything()
     {
         ControllerEmulator emulator;
-        START_EMULATOR_AS_PORT(emulator, controllerFile(), QStringList({"--fault-on", "3", "--bad-crc"}));
-        ScriptedDialogs dialogs;
-        MainWindow window;
-        openDocument(window, QStringLiteral("lir1_sets_default.xml"), QStringLiteral("ЛИР-1"));
-        const EditorState before = EditorState::of(window);
-        dialogs.answerItem(emulator.entryText());
-        window.slotSaveToLir();
-        QCOMPARE(texts(dialogs).mid(1), QStringList{linkMessage(kChecksumFailure)});
+        START_EMULATOR_AS_PORT(emulator, controllerFile(),
+                               QStringList({"--fault-on", "3", "--bad-crc"}));
+        LoadedEditor editor;
+        openDefault(editor, 1);
+        const EditorState before = write(editor, emulator);
+        QCOMPARE(editor.dialogs.messages().mid(1), QStringList{linkMessage(kChecksumFailure)});
         QCOMPARE(emulator.requests(), (QList<int>{1, 3}));
-        QVERIFY(EditorState::of(window) == before);
+        QVERIFY(EditorState::of(editor.window) == before);
     }
 
     void writeWithoutDocument_data()
@@ -398,33 +379,29 @@ private slots:
     void writeWithoutDocument()
     {
         QFETCH(QByteArray, loaded);
-        ScriptedDialogs dialogs;
-        MainWindow window;
+        LoadedEditor editor;
         if (!loaded.isEmpty()) {
-            window.m_XmlWork->slotRenderXMLAndCreatGUI(loaded);
-            window.m_ActWrite->setEnabled(true);
+            editor.load(loaded);
+            editor.window.m_ActWrite->setEnabled(true);
         }
-        dialogs.clear();
-        window.slotSaveToLir();
-        QCOMPARE(texts(dialogs), QStringList{QStringLiteral("about|") + kWriteTitle +
-                                             QStringLiteral("|Нет документа настроек для "
-                                                            "записи в контроллер.")});
-        QCOMPARE(dialogs.shown().first().parent, &window);
+        editor.dialogs.clear();
+        editor.window.slotSaveToLir();
+        QCOMPARE(editor.dialogs.messages(),
+                 QStringList{QStringLiteral("about|") + kWriteTitle +
+                             QStringLiteral("|Нет документа настроек для "
+                                            "записи в контроллер.")});
+        QCOMPARE(editor.dialogs.shown().first().parent, &editor.window);
     }
 
     void writeBlockedByInvalidFields()
     {
-        ScriptedDialogs dialogs;
-        MainWindow window;
-        openDocument(window, QStringLiteral("lir1_sets_default.xml"), QStringLiteral("ЛИР-1"));
-        window.addErrorField(QStringLiteral("Связь"), QStringLiteral("Порт"));
-        dialogs.clear();
-        window.slotSaveToLir();
-        QVERIFY(dialogs.shown().isEmpty());
-        int errorDialogs = 0;
-        for (QWidget* widget : QApplication::topLevelWidgets())
-            errorDialogs += qobject_cast<DialogErros*>(widget) ? 1 : 0;
-        QCOMPARE(errorDialogs, 1);
+        LoadedEditor editor;
+        openDefault(editor, 1);
+        editor.window.addErrorField(QStringLiteral("Связь"), QStringLiteral("Порт"));
+        editor.dialogs.clear();
+        editor.window.slotSaveToLir();
+        QVERIFY(editor.dialogs.shown().isEmpty());
+        QCOMPARE(fieldsToCorrectWindows().size(), 1);
     }
 };
 

@@ -1,95 +1,31 @@
 #include "ControllerEmulator.h"
-#include "app/MainWindow.h"
-#include "common/ScriptedDialogs.h"
+#include "common/DocumentHelpers.h"
+#include "common/LoadedEditor.h"
 #include "common/TestRegistry.h"
+#include "common/ToolRun.h"
 #include "document/XMLWork.h"
 
-#include <QDomDocument>
 #include <QFile>
-#include <QMap>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
+
+using namespace DocumentHelpers;
 
 namespace {
 const QString kSucceeded = QStringLiteral("Удачно записаны настройки.");
 
-struct ToolRun
-{
-    int exitCode = -1;
-    QByteArray out;
-    QString err;
-};
-
 ToolRun runTool(const QStringList& arguments)
 {
-    QProcess tool;
-    tool.start(QStringLiteral(LIR_TOOLS_DIR "/lir-settings"), arguments);
-    ToolRun run;
-    if (!tool.waitForFinished(60000)) {
-        tool.kill();
-        tool.waitForFinished();
-        return run;
-    }
-    run.exitCode = tool.exitStatus() == QProcess::NormalExit ? tool.exitCode() : -1;
-    run.out = tool.readAllStandardOutput();
-    run.err = QString::fromUtf8(tool.readAllStandardError());
-    return run;
-}
-
-QByteArray fileBytes(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-bool writeFile(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
-           file.write(bytes) == bytes.size();
-}
-
-// Attribute order in serialised text follows the hash seed of the process
-// that wrote it, so texts of two processes are compared as trees: nodes in
-// order, attributes sorted, and indentation left out.
-void appendCanonical(const QDomNode& node, QString& out)
-{
-    if (node.isText()) {
-        out += node.nodeValue().trimmed();
-        return;
-    }
-    out += QLatin1Char('<') + node.nodeName();
-    QMap<QString, QString> attributes;
-    const QDomNamedNodeMap map = node.attributes();
-    for (int i = 0; i < map.count(); ++i)
-        attributes.insert(map.item(i).nodeName(), map.item(i).nodeValue());
-    for (auto it = attributes.cbegin(); it != attributes.cend(); ++it)
-        out += QLatin1Char(' ') + it.key() + QStringLiteral("=\"") + it.value() + QLatin1Char('"');
-    out += QLatin1Char('>') + (node.isComment() ? node.nodeValue() : QString());
-    for (QDomNode child = node.firstChild(); !child.isNull(); child = child.nextSibling())
-        appendCanonical(child, out);
-    out += QStringLiteral("</>");
-}
-
-QString canonical(const QByteArray& text)
-{
-    QDomDocument document;
-    if (!document.setContent(text))
-        return QString();
-    QString out;
-    appendCanonical(document, out);
-    return out;
+    return ToolRun::run(QStringLiteral("lir-settings"), arguments);
 }
 
 // The document as the editor would send it after opening `path`.
 QByteArray editorText(const QString& path)
 {
-    ScriptedDialogs dialogs;
-    MainWindow window;
-    window.m_XmlWork->slotRenderXMLAndCreatGUI(path);
+    LoadedEditor editor;
+    editor.loadFile(path);
     QByteArray bytes;
-    window.m_XmlWork->slotSaveDomDocumentToBytes(bytes);
+    editor.window.m_XmlWork->slotSaveDomDocumentToBytes(bytes);
     return bytes;
 }
 } // namespace
@@ -131,10 +67,10 @@ private slots:
             runTool({"read", "--port", emulator.devicePath(), "-o", path("out.xml")});
         QCOMPARE(toFile.exitCode, 0);
         QVERIFY(toFile.out.isEmpty());
-        QCOMPARE(fileBytes(path("out.xml")), fileBytes(controllerFile()));
+        QCOMPARE(readFile(path("out.xml")), readFile(controllerFile()));
         const ToolRun toStdout = runTool({"read", "--port", emulator.devicePath()});
         QCOMPARE(toStdout.exitCode, 0);
-        QCOMPARE(toStdout.out, fileBytes(controllerFile()));
+        QCOMPARE(toStdout.out, readFile(controllerFile()));
         QCOMPARE(emulator.requests(), (QList<int>{1, 2, 1, 2}));
     }
 
@@ -151,8 +87,8 @@ private slots:
         QCOMPARE(emulator.requests(), (QList<int>{1, 3}));
         const QByteArray expected = editorText(lir1());
         QVERIFY(!expected.isEmpty());
-        QVERIFY(!canonical(expected).isEmpty());
-        QCOMPARE(canonical(fileBytes(controllerFile())), canonical(expected));
+        QVERIFY(!canonicalXml(expected).isEmpty());
+        QCOMPARE(canonicalXml(readFile(controllerFile())), canonicalXml(expected));
     }
 
     void failures_data()
@@ -191,7 +127,7 @@ private slots:
             QVERIFY(writeFile(controllerFile(), QByteArray()));
             emulatorOptions = QStringList{"--controller-version", "1"};
         }
-        const QByteArray controllerBefore = fileBytes(controllerFile());
+        const QByteArray controllerBefore = readFile(controllerFile());
         ControllerEmulator emulator;
         START_EMULATOR(emulator, controllerFile(), emulatorOptions);
         QStringList arguments{command, "--port", emulator.devicePath()};
@@ -206,7 +142,7 @@ private slots:
             qPrintable(run.err));
         QCOMPARE(emulator.requests(), requests);
         QVERIFY(!QFile::exists(path("out.xml")));
-        QCOMPARE(fileBytes(controllerFile()), controllerBefore);
+        QCOMPARE(readFile(controllerFile()), controllerBefore);
     }
 
     void refusedValuesAreNeverSent()

@@ -1,5 +1,6 @@
 #include "FakeLinkDevice.h"
 #include "RecordingObserver.h"
+#include "common/LinkBytes.h"
 #include "common/ScriptedDialogs.h"
 #include "common/TestRegistry.h"
 #include "link/ControllerCommands.h"
@@ -13,12 +14,6 @@
 Q_DECLARE_METATYPE(ControllerCommands::Result)
 
 namespace {
-QByteArray hex(const char* text)
-{
-    return QByteArray::fromHex(QByteArray(text).replace(' ', ""));
-}
-
-const char* const kVersion1Reply = "3C 2D 01 00 00 00 00 00 02 00 00 00 01 00 AD A0";
 const QString kErrorTitle = QStringLiteral("Ошибка...");
 const QString kLinkFailure = QStringLiteral("Ошибка связи с устройством");
 const QString kHeaderFailure = QStringLiteral("Ошибка получения неправильный заголовок ответа");
@@ -26,8 +21,9 @@ const QString kChecksumFailure = QStringLiteral("Ошибка целостнос
 
 // A script step per entry: "now:HEX" is readable at once, "reply:HEX" once
 // the request has been written, "wait:HEX" arrives during a wait,
-// "silence:N" is N waits without data.
-void play(FakeLinkDevice& device, const QStringList& script)
+// "silence:N" is N waits without data. Gives back the first step of another
+// kind, which the test must fail on, or nothing.
+QString play(FakeLinkDevice& device, const QStringList& script)
 {
     for (const QString& step : script) {
         const QString kind = step.section(QLatin1Char(':'), 0, 0);
@@ -38,9 +34,12 @@ void play(FakeLinkDevice& device, const QStringList& script)
             device.answerOnWrite(hex(value.toLatin1().constData()));
         else if (kind == QLatin1String("wait"))
             device.arriveOnWait(hex(value.toLatin1().constData()));
-        else
+        else if (kind == QLatin1String("silence"))
             device.silence(value.toInt());
+        else
+            return step;
     }
+    return QString();
 }
 
 QStringList bytewise(const QByteArray& bytes, int count)
@@ -58,12 +57,8 @@ class TestLinkExchange : public QObject
 
     static void verifyOneLinkMessage(const ScriptedDialogs& dialogs, const QString& text)
     {
-        QCOMPARE(dialogs.shown().size(), 1);
-        const ScriptedDialogs::Shown& shown = dialogs.shown().first();
-        QCOMPARE(shown.kind, QStringLiteral("about"));
-        QCOMPARE(shown.title, kErrorTitle);
-        QCOMPARE(shown.text, text);
-        QCOMPARE(shown.parent, nullptr);
+        QCOMPARE(dialogs.messages(), QStringList{"about|" + kErrorTitle + '|' + text});
+        QCOMPARE(dialogs.shown().first().parent, nullptr);
     }
 
 private slots:
@@ -99,7 +94,7 @@ private slots:
         QFETCH(int, waits);
         ScriptedDialogs dialogs;
         FakeLinkDevice device;
-        play(device, script);
+        QCOMPARE(play(device, script), QString());
         QByteArray buffer;
         qint64 received = 0;
         bool stepFailed = !failed;
@@ -240,7 +235,7 @@ private slots:
         QFETCH(int, waits);
         ScriptedDialogs dialogs;
         FakeLinkDevice device;
-        play(device, script);
+        QCOMPARE(play(device, script), QString());
         QByteArray reply;
         QVERIFY(!ControllerLink(device).exchange(quint8(command), QByteArray(), reply));
         verifyOneLinkMessage(dialogs, message);
@@ -333,7 +328,8 @@ private slots:
         QFETCH(QString, message);
         ScriptedDialogs dialogs;
         FakeLinkDevice device;
-        play(device, script);
+        QCOMPARE(play(device, script), QString());
+        QVERIFY(operation == QLatin1String("read") || operation == QLatin1String("write"));
         QByteArray received = "untouched";
         const ControllerCommands::Result outcome =
             operation == QLatin1String("read")

@@ -1,3 +1,4 @@
+#include "common/LinkBytes.h"
 #include "common/TestRegistry.h"
 #include "link/Crc16.h"
 #include "link/LinkFrame.h"
@@ -8,11 +9,6 @@
 Q_DECLARE_METATYPE(ReplyCheck::Fault)
 
 namespace {
-QByteArray hex(const char* text)
-{
-    return QByteArray::fromHex(QByteArray(text).replace(' ', ""));
-}
-
 // The checksum computed bit by bit, independent of the tables.
 quint16 bitwiseCrc(const QByteArray& bytes)
 {
@@ -24,8 +20,6 @@ quint16 bitwiseCrc(const QByteArray& bytes)
     }
     return crc;
 }
-
-const char* const kVersionReply = "3C 2D 01 00 00 00 00 00 02 00 00 00 01 00 AD A0";
 } // namespace
 
 class TestLinkProtocol : public QObject
@@ -98,7 +92,7 @@ private slots:
     void replyFrame()
     {
         QCOMPARE(LinkFrame::reply(cmdGetVersion, 0, hex("01 00")).toHex(' '),
-                 hex(kVersionReply).toHex(' '));
+                 hex(kVersion1Reply).toHex(' '));
     }
 
     void replyChecks_data()
@@ -110,7 +104,7 @@ private slots:
 
         const QString header = QStringLiteral("Ошибка получения неправильный заголовок ответа");
         const QString checksum = QStringLiteral("Ошибка целостности данных(crc).");
-        const QByteArray good = hex(kVersionReply);
+        const QByteArray good = hex(kVersion1Reply);
         const auto changed = [](QByteArray bytes, int offset, char value) {
             bytes[offset] = value;
             return bytes;
