@@ -50,13 +50,17 @@ QString flagsWithDigit(const QString& value, const QString& key, int digit)
             tokenEnd = value.size();
         const int digitAt = position + tokenStart.size();
         if (value.midRef(position, tokenEnd - position).startsWith(tokenStart)) {
-            QString result = value;
-            // A token "key:" with nothing after the colon gains the digit.
-            if (digitAt < tokenEnd)
-                result[digitAt] = digitChar;
-            else
-                result.insert(digitAt, digitChar);
-            return result;
+            // The whole run of digits gives way to the one digit, so that
+            // "key:10" keeps no stale 0. Without a digit there, the one
+            // character after the colon is replaced, or the digit inserted
+            // after a bare colon.
+            int digitsEnd = digitAt;
+            while (digitsEnd < tokenEnd && value.at(digitsEnd) >= QLatin1Char('0') &&
+                   value.at(digitsEnd) <= QLatin1Char('9'))
+                ++digitsEnd;
+            if (digitsEnd == digitAt && digitAt < tokenEnd)
+                ++digitsEnd;
+            return QString(value).replace(digitAt, digitsEnd - digitAt, digitChar);
         }
         position = tokenEnd + 1;
     }

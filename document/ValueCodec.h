@@ -25,8 +25,9 @@ int digitOfCheckState(int checkState);
 // shorter than `itemCount`. Entries are true for set and false for clear.
 QVector<bool> flagsStates(const QString& value, int itemCount);
 
-// flags, writing: in `value`, the token whose key is `key` gets `digit` as
-// the character after its colon; other tokens and their order stay. When no
+// flags, writing: in `value`, the token whose key is `key` gets `digit` in
+// place of the run of digits after its colon (of the one character there
+// when it is no digit); other tokens and their order stay. When no
 // token carries the key, the token "key:digit" is appended (after one space
 // unless the value is empty) and nothing else changes.
 QString flagsWithDigit(const QString& value, const QString& key, int digit);

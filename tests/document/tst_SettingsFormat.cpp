@@ -197,6 +197,7 @@ private slots:
         QTest::newRow("set the first") << "o1:0 o2:0" << "o1" << 1 << "o1:1 o2:0";
         QTest::newRow("key is matched whole") << "o10:0 o1:0" << "o1" << 1 << "o10:0 o1:1";
         QTest::newRow("order kept") << "b:0 a:0" << "a" << 1 << "b:0 a:1";
+        QTest::newRow("a run of digits is rewritten whole") << "a:10 b:0" << "a" << 1 << "a:1 b:0";
         QTest::newRow("only the digit is replaced") << "a:0x b:0" << "a" << 1 << "a:1x b:0";
         QTest::newRow("missing key appended") << "a:1" << "b" << 1 << "a:1 b:1";
         QTest::newRow("missing key, empty value") << "" << "b" << 0 << "b:0";
