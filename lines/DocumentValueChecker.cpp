@@ -9,7 +9,6 @@
 
 #include <QDomDocument>
 #include <QDomElement>
-#include <QRegExp>
 #include <QStringList>
 
 #include <memory>
@@ -50,29 +49,28 @@ QStringList itemKeys(const QDomElement& signal)
 
 QString numberProblem(const QDomElement& signal, const QString& value)
 {
-    const float min = signal.attribute(QStringLiteral("min")).toFloat();
-    const float max = signal.attribute(QStringLiteral("max")).toFloat();
-    const QString e = QStringLiteral("e");
-    const int exp =
-        signal.hasAttribute(e) ? signal.attribute(e).toInt() : MinMaxValidator::kExpAbsent;
-    const MinMaxValidator validator(nullptr, max, min, exp);
-    QString text = value;
-    if (validator.validateFinal(text) != MinMaxValidator::Refused)
-        return QString();
-    if (value.isEmpty())
+    const MinMaxValidator validator(nullptr, signal);
+    switch (validator.finalFault(value)) {
+    case MinMaxValidator::Fault::None:
+        break;
+    case MinMaxValidator::Fault::Empty:
         return QStringLiteral("number without a value");
-    bool readable = false;
-    const float x = value.toFloat(&readable);
-    if (!readable || value.contains(QRegExp(QStringLiteral("[^.0-9-]"))))
+    case MinMaxValidator::Fault::NotANumber:
         return valueText(value) + QStringLiteral(" is not a number");
-    if (x < min || x > max) {
+    case MinMaxValidator::Fault::TooManyDigits:
+        return valueText(value) + QStringLiteral(" has more than ") +
+               QString::number(MinMaxValidator::kMaxSignificantDigits) +
+               QStringLiteral(" significant digits, too many to check against the limits");
+    case MinMaxValidator::Fault::OutsideLimits:
         return valueText(value) + QStringLiteral(" is outside the limits ") +
                signal.attribute(QStringLiteral("min"), QStringLiteral("0")) +
                QStringLiteral(" to ") +
                signal.attribute(QStringLiteral("max"), QStringLiteral("0"));
+    case MinMaxValidator::Fault::OffResolution:
+        return valueText(value) + QStringLiteral(" does not fit the resolution e=") +
+               QString::number(validator.m_Exp);
     }
-    return valueText(value) + QStringLiteral(" does not fit the resolution e=") +
-           QString::number(exp);
+    return QString();
 }
 
 QString addressProblem(const QValidator& validator, const QString& value, int maxLength,

@@ -61,6 +61,13 @@ private slots:
         QTest::newRow("number above max")
             << number(limits, "100.5")
             << "4: N, mm in G: value \"100.5\" is outside the limits 10 to 100";
+        QTest::newRow("number above max beyond single precision")
+            << number("min=\"0\" max=\"100000000\" e=\"0\"", "100000001")
+            << "4: N, mm in G: value \"100000001\" is outside the limits 0 to 100000000";
+        QTest::newRow("number of 16 significant digits")
+            << number("min=\"0\" max=\"1e17\"", "1234567890123456")
+            << "4: N, mm in G: value \"1234567890123456\" has more than 15 significant digits, "
+               "too many to check against the limits";
         QTest::newRow("number too many decimals")
             << number(limits, "50.25")
             << "4: N, mm in G: value \"50.25\" does not fit the resolution e=-1";

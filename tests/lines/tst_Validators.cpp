@@ -156,8 +156,9 @@ private slots:
         QTest::newRow("exact maximum") << 10.f << 100.f << "100" << Acceptable;
         QTest::newRow("above maximum") << 10.f << 100.f << "101" << Invalid;
         QTest::newRow("negative with positive minimum") << 10.f << 100.f << "-1" << Invalid;
-        QTest::newRow("lone minus") << -5.f << 5.f << "-" << Invalid;
-        QTest::newRow("lone point") << 0.f << 5.f << "." << Invalid;
+        QTest::newRow("lone minus") << -5.f << 5.f << "-" << Acceptable;
+        QTest::newRow("lone minus, minimum 0") << 0.f << 5.f << "-" << Invalid;
+        QTest::newRow("lone point") << 0.f << 5.f << "." << Acceptable;
         QTest::newRow("point at the end") << 0.f << 5.f << "5." << Acceptable;
         QTest::newRow("point at the start") << 0.f << 5.f << ".5" << Acceptable;
         QTest::newRow("minus in front of 5, minimum -5") << -5.f << 5.f << "-5" << Acceptable;
@@ -170,6 +171,7 @@ private slots:
         QTest::newRow("two points") << 0.f << 100.f << "1.2.3" << Invalid;
         QTest::newRow("leading zeros") << 0.f << 100.f << "007" << Acceptable;
         QTest::newRow("minus inside") << -100.f << 100.f << "5-" << Invalid;
+        QTest::newRow("16 significant digits") << 0.f << 1e17f << "1234567890123456" << Invalid;
     }
 
     void numberTyping()
@@ -241,6 +243,8 @@ private slots:
         QTest::newRow("e 1, out of limits") << 0.f << 100.f << 1 << "110" << 0 << "110";
         QTest::newRow("e 40, zero") << 0.f << 100.f << 40 << "0" << 1 << "0";
         QTest::newRow("e 40, one") << 0.f << 100.f << 40 << "1" << 0 << "1";
+        QTest::newRow("16 significant digits")
+            << 0.f << 1e17f << 0 << "1234567890123456" << 0 << "1234567890123456";
         QTest::newRow("e INT_MIN refused, nothing appended")
             << 0.f << 100.f << std::numeric_limits<int>::min() << "7" << 0 << "7";
     }
