@@ -211,12 +211,7 @@ void LineInBox::buildNumberEditor()
     m_TypeLine = xmlnumber;
     auto* layout = new QVBoxLayout(m_Editor);
     auto* edit = new QLineEdit;
-    const float min = m_Element->attribute(QStringLiteral("min")).toFloat();
-    const float max = m_Element->attribute(QStringLiteral("max")).toFloat();
-    const QString e = QStringLiteral("e");
-    const int exp =
-        m_Element->hasAttribute(e) ? m_Element->attribute(e).toInt() : MinMaxValidator::kExpAbsent;
-    edit->setValidator(new MinMaxValidator(this, max, min, exp));
+    edit->setValidator(new MinMaxValidator(this, *m_Element));
     connect(edit, SIGNAL(textEdited(QString)), this, SLOT(slotWriteDataToDom(QString)));
     connect(edit, SIGNAL(editingFinished()), this, SLOT(slotEndFocsNumber()));
     layout->addWidget(edit);

@@ -782,6 +782,58 @@ private slots:
         QCOMPARE(screen.window.m_ErrorFields.size(), 1);
     }
 
+    void numberTypedKeyByKey_data()
+    {
+        // The keys after '|' are refused as they are typed; Return ends the
+        // edit.
+        QTest::addColumn<QString>("limits");
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<bool>("refused"); // by the end-of-edit check
+        const auto range = [](const char* min, const char* max) {
+            return QStringLiteral("min=\"%1\" max=\"%2\"").arg(min, max);
+        };
+        QTest::newRow("2^24 + 1 above the maximum 2^24")
+            << range("0", "16777216") << "1677721|7" << false;
+        QTest::newRow("2^24 below the minimum 2^24 + 1")
+            << range("16777217", "16777300") << "16777216" << true;
+        QTest::newRow("2^31 + 1 above the maximum 2^31")
+            << range("0", "2147483648") << "214748364|9" << false;
+        QTest::newRow("2^31 - 1 below the minimum 2^31")
+            << range("2147483648", "2147483700") << "2147483647" << true;
+        QTest::newRow("-(2^32 + 1) below the minimum -2^32")
+            << range("-4294967296", "0") << "-429496729|7" << false;
+        QTest::newRow("-(2^32 - 1) above the maximum -2^32")
+            << range("-4294967400", "-4294967296") << "-429496729|5" << true;
+        QTest::newRow("10^15 - 1 below the minimum 10^15")
+            << range("1000000000000000", "2000000000000000") << "999999999999999" << true;
+        QTest::newRow("10^15 + 1 above the maximum 10^15")
+            << range("0", "1000000000000000") << "100000000000000|1" << false;
+        QTest::newRow("-(10^15 - 1) above the minimum -10^15")
+            << range("-1000000000000000", "0") << "-999999999999999" << false;
+        QTest::newRow("minus first") << range("-100", "100") << "-5" << false;
+        QTest::newRow("negative maximum") << range("-20", "-10") << "-15" << false;
+        QTest::newRow("negative maximum, with decimals") << range("-20", "-10") + " e=\"-1\""
+                                                         << "-10.5" << false;
+        QTest::newRow("negative maximum, -3 leads nowhere") << range("-20", "-10") << "-|3" << true;
+        QTest::newRow("point first") << range("0", "5") << ".5" << false;
+        QTest::newRow("minus and point first") << range("-5", "5") << "-.5" << false;
+    }
+
+    void numberTypedKeyByKey()
+    {
+        QFETCH(QString, limits);
+        QFETCH(QString, keys);
+        QFETCH(bool, refused);
+        LineScreen screen("<signal name=\"N\" type=\"number\" " + limits + "/>");
+        QLineEdit* edit = lineEdit(screen.line());
+        QTest::keyClicks(edit, QString(keys).remove('|'));
+        QCOMPARE(edit->text(), keys.section('|', 0, 0));
+        QCOMPARE(screen.value(), edit->text());
+        QTest::keyClick(edit, Qt::Key_Return);
+        QCOMPARE(screen.window.m_ErrorFields.size(), refused ? 1 : 0);
+        QCOMPARE(baseColour(edit), refused ? QColor(Qt::red) : QColor(Qt::white));
+    }
+
     void endOfEditWithoutBoxOrItem_data()
     {
         QTest::addColumn<bool>("inBox");
