@@ -15,7 +15,9 @@
 #include <QBrush>
 #include <QCheckBox>
 #include <QDomElement>
+#include <QFocusEvent>
 #include <QFrame>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPalette>
@@ -29,8 +31,8 @@ const QString kLineNumber = QStringLiteral("Номер строки =");
 const QString kDefaultIp = QStringLiteral("192.168.0.1");
 const QString kDefaultMac = QStringLiteral("00:00:00:00:00:00");
 
-// The showing of a modal message moves the focus away from the number
-// editor, which finishes its editing a second time; one check at a time.
+// The showing of a modal message moves the focus away from the editor,
+// which finishes its editing a second time; one check at a time.
 bool g_EndOfEditRunning = false;
 
 QString hintOfLetters(int code)
@@ -77,6 +79,15 @@ void setBaseColour(QLineEdit* edit, Qt::GlobalColor colour)
     QPalette palette;
     palette.setBrush(QPalette::Base, QBrush(colour, Qt::SolidPattern));
     edit->setPalette(palette);
+}
+
+// An empty editor counts as complete: its validator puts the default
+// address in, and an empty value is left alone.
+bool addressComplete(const QLineEdit* edit)
+{
+    QString text = edit->text();
+    int position = 0;
+    return edit->validator()->validate(text, position) == QValidator::Acceptable;
 }
 
 // An auto-exclusive radio button refuses to be unchecked directly.
@@ -263,6 +274,7 @@ void LineInBox::buildAddressEditor(TypeLine kind)
     }
     edit->setMinimumWidth(edit->sizeHint().width());
     connect(edit, SIGNAL(textChanged(QString)), this, SLOT(slotWriteDataToDom(QString)));
+    edit->installEventFilter(this);
     m_Widgets.append(edit);
     layout->addWidget(edit);
 }
@@ -408,27 +420,71 @@ void LineInBox::slotWriteDataToDom(bool checked)
 
 void LineInBox::slotEndFocsNumber()
 {
-    auto* edit = qobject_cast<QLineEdit*>(sender());
-    const auto* validator =
-        edit ? dynamic_cast<const MinMaxValidator*>(edit->validator()) : nullptr;
-    if (!validator || g_EndOfEditRunning || !g_MainWindow)
+    finishEntry(qobject_cast<QLineEdit*>(sender()));
+}
+
+bool LineInBox::eventFilter(QObject* watched, QEvent* event)
+{
+    // As a line edit finishes its editing: a popup, such as a menu, that
+    // takes the focus for a while does not end the edit.
+    const bool leaves = event->type() == QEvent::FocusOut &&
+                        static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason;
+    const int key = event->type() == QEvent::KeyPress ? static_cast<QKeyEvent*>(event)->key() : 0;
+    const bool addressLine = m_TypeLine == xmlipAddress || m_TypeLine == xmlmacAddress;
+    if (addressLine && (leaves || key == Qt::Key_Return || key == Qt::Key_Enter))
+        finishEntry(qobject_cast<QLineEdit*>(watched));
+    return QObject::eventFilter(watched, event);
+}
+
+void LineInBox::finishEntry(QLineEdit* edit)
+{
+    if (!edit || !edit->validator() || g_EndOfEditRunning || !g_MainWindow)
+        return;
+    const auto* number = dynamic_cast<const MinMaxValidator*>(edit->validator());
+    if (m_TypeLine == xmlnumber && !number)
         return;
     g_EndOfEditRunning = true;
-    QString text = edit->text();
-    const MinMaxValidator::FinalResult result = validator->validateFinal(text);
-    finishNumberEntry(edit, text, result);
+    QString groupText;
+    if (findGroupText(groupText))
+        markEntry(edit, groupText,
+                  number ? numberEntryValid(edit, *number) : addressComplete(edit));
     g_EndOfEditRunning = false;
 }
 
-void LineInBox::finishNumberEntry(QLineEdit* edit, const QString& text,
-                                  MinMaxValidator::FinalResult result)
+void LineInBox::markEntry(QLineEdit* edit, const QString& groupText, bool valid)
+{
+    const QString fieldLabel = m_LabelName->text();
+    setBaseColour(edit, valid ? Qt::white : Qt::red);
+    if (valid) {
+        g_MainWindow->removeErrorField(groupText, fieldLabel);
+        return;
+    }
+    UserDialogs::critical(g_MainWindow, QStringLiteral("Не допустимое значение"),
+                          QStringLiteral("Введено не допустимое значение! В поле: ") + fieldLabel);
+    g_MainWindow->addErrorField(groupText, fieldLabel);
+}
+
+bool LineInBox::numberEntryValid(QLineEdit* edit, const MinMaxValidator& validator)
+{
+    QString text = edit->text();
+    const MinMaxValidator::FinalResult result = validator.validateFinal(text);
+    if (result == MinMaxValidator::ValidAfterPadding) {
+        edit->setText(text);
+        // Setting the text by program sends no textEdited; the padded text
+        // reaches the document only through this one.
+        emit edit->textEdited(text);
+    }
+    return result != MinMaxValidator::Refused;
+}
+
+bool LineInBox::findGroupText(QString& groupText)
 {
     auto* box = qobject_cast<BoxForLines*>(parent());
     if (!box) {
         UserDialogs::warning(
             g_MainWindow, QStringLiteral("Ошибка кода"),
             QStringLiteral("BoxForLines* box = qobject_cast<BoxForLines*>(parent());"));
-        return;
+        return false;
     }
     TreeWidgetItemLineInLeftTree* item = g_MainWindow->findTreeWidgetOfBox(box);
     if (!item) {
@@ -436,26 +492,10 @@ void LineInBox::finishNumberEntry(QLineEdit* edit, const QString& text,
             g_MainWindow, QStringLiteral("Ошибка кода"),
             QStringLiteral(
                 "TreeWidgetItemLineInLeftTree* tree = g_MainWindow->findTreeWidgetOfBox(box);"));
-        return;
+        return false;
     }
-    const QString groupText = item->text(0);
-    const QString fieldLabel = m_LabelName->text();
-    if (result == MinMaxValidator::Refused) {
-        setBaseColour(edit, Qt::red);
-        UserDialogs::critical(g_MainWindow, QStringLiteral("Не допустимое значение"),
-                              QStringLiteral("Введено не допустимое значение! В поле: ") +
-                                  fieldLabel);
-        g_MainWindow->addErrorField(groupText, fieldLabel);
-        return;
-    }
-    if (result == MinMaxValidator::ValidAfterPadding) {
-        edit->setText(text);
-        // Setting the text by program sends no textEdited; the padded text
-        // reaches the document only through this one.
-        emit edit->textEdited(text);
-    }
-    setBaseColour(edit, Qt::white);
-    g_MainWindow->removeErrorField(groupText, fieldLabel);
+    groupText = item->text(0);
+    return true;
 }
 
 void LineInBox::writeValue(const QString& value)

@@ -7,6 +7,7 @@
 #include <QVector>
 
 class QDomElement;
+class QEvent;
 class QFrame;
 class QLabel;
 class QLineEdit;
@@ -43,6 +44,12 @@ public slots:
     void slotWriteDataToDom(bool checked);
     void slotEndFocsNumber();
 
+protected:
+    // Runs the end-of-edit check of an address editor when it loses the
+    // focus or takes Return: its editingFinished() waits for an Acceptable,
+    // that is complete, address and so never comes for the incomplete one.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void buildEditors();
     void buildItemEditors(TypeLine kind);
@@ -56,9 +63,18 @@ private:
     void setLineEditText(const QString& text);
     void setCheckBoxSet(int index, bool set);
     void chooseRadioButton(const QString& key);
-    // `result` is that of the end-of-edit check; `text` the entry it left.
-    void finishNumberEntry(QLineEdit* edit, const QString& text,
-                           MinMaxValidator::FinalResult result);
+    // The end-of-edit check: colours the editor and keeps the register of
+    // fields to correct; one check at a time.
+    void finishEntry(QLineEdit* edit);
+    // Whether the entry passes; a number short of decimals is completed, in
+    // the editor and in the document.
+    bool numberEntryValid(QLineEdit* edit, const MinMaxValidator& validator);
+    // Colours the editor red or white and registers or clears the field; a
+    // refused entry is announced.
+    void markEntry(QLineEdit* edit, const QString& groupText, bool valid);
+    // The text of the line's container in the navigation tree; false, after
+    // a "Ошибка кода" warning, when the line is in no box of the tree.
+    bool findGroupText(QString& groupText);
 
     void writeValue(const QString& value);
     // A parentless about box whose text ends with the element's line number.

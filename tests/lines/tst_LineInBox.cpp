@@ -14,7 +14,9 @@
 #include "lines/STR5Validator.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
+#include <QFocusEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
@@ -832,6 +834,50 @@ private slots:
         QTest::keyClick(edit, Qt::Key_Return);
         QCOMPARE(screen.window.m_ErrorFields.size(), refused ? 1 : 0);
         QCOMPARE(baseColour(edit), refused ? QColor(Qt::red) : QColor(Qt::white));
+    }
+
+    void addressEndOfEdit_data()
+    {
+        QTest::addColumn<QString>("type");
+        QTest::addColumn<bool>("leave"); // the focus leaves instead of Return
+        QTest::addColumn<QString>("incomplete");
+        QTest::addColumn<QString>("rest"); // completes the address
+        QTest::newRow("ip, Return") << "ipAddress" << false << "192.168"
+                                    << ".0.10";
+        QTest::newRow("ip, focus leaves") << "ipAddress" << true << "192.168.0."
+                                          << "1";
+        QTest::newRow("mac, Return") << "macAddress" << false << "0A:1B:2C"
+                                     << ":3D:4E:5F";
+    }
+
+    void addressEndOfEdit()
+    {
+        QFETCH(QString, type);
+        QFETCH(QString, incomplete);
+        QFETCH(QString, rest);
+        QFETCH(bool, leave);
+        LineScreen screen("<signal name=\"Адрес\" type=\"" + type + "\"/>");
+        QLineEdit* edit = lineEdit(screen.line());
+        const auto finish = [&] {
+            QFocusEvent out(QEvent::FocusOut, Qt::TabFocusReason);
+            if (leave)
+                QApplication::sendEvent(edit, &out);
+            else
+                QTest::keyClick(edit, Qt::Key_Return);
+        };
+        QTest::keyClicks(edit, incomplete);
+        finish();
+        QCOMPARE(baseColour(edit), QColor(Qt::red));
+        QCOMPARE(screen.dialogs.messages(),
+                 QStringList{"critical|Не допустимое значение|Введено не допустимое значение! В "
+                             "поле: Адрес"});
+        QCOMPARE(screen.window.m_ErrorFields.values(QStringLiteral("Группа")),
+                 QStringList{"Адрес"});
+        QTest::keyClicks(edit, rest);
+        finish();
+        QCOMPARE(baseColour(edit), QColor(Qt::white));
+        QVERIFY(screen.window.m_ErrorFields.isEmpty());
+        QCOMPARE(screen.value(), incomplete + rest);
     }
 
     void endOfEditWithoutBoxOrItem_data()
