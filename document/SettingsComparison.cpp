@@ -16,30 +16,6 @@ QString shown(const QString& text)
     return text.isEmpty() ? QStringLiteral("\"\"") : text;
 }
 
-QString kindWord(TypeLine kind)
-{
-    switch (kind) {
-    case xmlFlags:
-        return QStringLiteral("flags");
-    case xmlnumber:
-        return QStringLiteral("number");
-    case xmlenum:
-        return QStringLiteral("enum");
-    case xmlbit:
-        return QStringLiteral("bit");
-    case xmlstring:
-        return QStringLiteral("string");
-    case xmlmacAddress:
-        return QStringLiteral("macAddress");
-    case xmlipAddress:
-        return QStringLiteral("ipAddress");
-    case xmlnotset:
-    case xmlunknown:
-        break;
-    }
-    return QStringLiteral("unknown");
-}
-
 QString itemsText(const Setting& setting)
 {
     QStringList items;
@@ -178,7 +154,7 @@ QVector<Declared> declarations(const Setting& a, const Setting& b)
         return s.hasExponent ? shown(s.e) : QStringLiteral("(none)");
     };
     return {
-        {"kind", kindWord(a.kind), kindWord(b.kind), a.kind == b.kind},
+        {"kind", typeLineWord(a.kind), typeLineWord(b.kind), a.kind == b.kind},
         {"measure", shown(a.measure), shown(b.measure), a.measure == b.measure},
         {"min", shown(a.min), shown(b.min), sameLimit(a.min, b.min)},
         {"max", shown(a.max), shown(b.max), sameLimit(a.max, b.max)},
