@@ -25,6 +25,15 @@ TypeLine typeLineFromType(const QString& type)
     return xmlunknown;
 }
 
+QString typeLineWord(TypeLine type)
+{
+    for (const auto& [word, kind] : kKindWords) {
+        if (kind == type)
+            return QLatin1String(word);
+    }
+    return QStringLiteral("unknown");
+}
+
 QString typeLineName(TypeLine type)
 {
     switch (type) {

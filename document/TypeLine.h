@@ -21,6 +21,10 @@ enum TypeLine : int
 // none of them gives xmlunknown.
 TypeLine typeLineFromType(const QString& type);
 
+// The word of `type` that selects it ("flags", "number", ...), "unknown"
+// for xmlnotset and xmlunknown.
+QString typeLineWord(TypeLine type);
+
 // The name used in messages: the enumerator's name, "default" for
 // xmlnotset and xmlunknown.
 QString typeLineName(TypeLine type);

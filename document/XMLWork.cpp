@@ -7,6 +7,7 @@
 #include "conditions/HideConds.h"
 #include "conditions/HideConds_Cont.h"
 #include "dialogs/UserDialogs.h"
+#include "document/AttributeOrder.h"
 #include "document/DocumentWalk.h"
 #include "document/NestingCheck.h"
 #include "document/SymbolTable.h"
@@ -108,6 +109,7 @@ void XMLWork::discardDocument()
     m_Tree->clear();
     delete m_Document;
     m_Document = nullptr;
+    m_SourceText.clear();
     if (g_MainWindow)
         g_MainWindow->m_ErrorFields.clear();
     // A load that fails leaves nothing of the old document behind.
@@ -135,6 +137,7 @@ XMLWork::LoadResult XMLWork::parseAndBuild(const QByteArray& text)
         reportDocumentError(message, line, column);
         return LoadResult::Refused;
     }
+    m_SourceText = text;
 
     const QDomElement root = m_Document->documentElement();
     if (g_SymbolTable)
@@ -238,7 +241,7 @@ QByteArray XMLWork::documentText() const
 {
     if (!hasDocument())
         return QByteArray();
-    return declaringUtf8(m_Document->toString(4)).toUtf8();
+    return AttributeOrder::of(m_SourceText).apply(declaringUtf8(m_Document->toString(4))).toUtf8();
 }
 
 bool XMLWork::saveToFile(const QString& fileName, QString& reason) const

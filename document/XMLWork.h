@@ -1,8 +1,8 @@
 #pragma once
 
+#include <QByteArray>
 #include <QObject>
 
-class QByteArray;
 class QDomDocument;
 class QDomNode;
 class QTreeWidget;
@@ -38,7 +38,8 @@ public:
     // load that succeeded.
     bool hasDocument() const;
     // The document as saved: indented by 4, UTF-8, declaring UTF-8 when it
-    // declares an encoding at all. Empty without a document.
+    // declares an encoding at all, each element's attributes in the order of
+    // the loaded text. Empty without a document.
     QByteArray documentText() const;
     // Replaces `fileName` with the document as a whole or leaves it as it
     // was; on failure `reason` says why.
@@ -64,4 +65,7 @@ private:
     void discardDocument();
     LoadResult parseAndBuild(const QByteArray& text);
     void loadValuesFromDom();
+
+    // The text the document was parsed from: it gives the attributes' order.
+    QByteArray m_SourceText;
 };

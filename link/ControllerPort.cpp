@@ -36,16 +36,38 @@ ControllerPort ControllerPort::fromDevice(const QString& devicePath)
     return port;
 }
 
+ControllerPort ControllerPort::fromExtraPath(const QString& devicePath)
+{
+    ControllerPort port;
+    port.m_SystemLocation = QFileInfo(devicePath).absoluteFilePath();
+    port.m_PortName = port.m_SystemLocation;
+    return port;
+}
+
 QList<ControllerPort> ControllerPort::available()
 {
     QList<ControllerPort> ports;
-    if (deviceOverride().isEmpty()) {
-        const QList<QSerialPortInfo> systemPorts = QSerialPortInfo::availablePorts();
-        for (const QSerialPortInfo& info : systemPorts)
-            ports.append(fromInfo(info));
-    } else {
+    if (!deviceOverride().isEmpty()) {
         for (const QString& device : qAsConst(deviceOverride()))
             ports.append(fromDevice(device));
+        return ports;
+    }
+    const QList<QSerialPortInfo> systemPorts = QSerialPortInfo::availablePorts();
+    QStringList locations;
+    for (const QSerialPortInfo& info : systemPorts) {
+        ports.append(fromInfo(info));
+        locations.append(info.systemLocation());
+    }
+    // Devices the system does not enumerate, such as the emulator's
+    // pseudo-terminal, named by the user.
+    const QStringList extra = QString::fromLocal8Bit(qgetenv("LIR_EXTRA_PORTS"))
+                                  .split(QLatin1Char(':'), Qt::SkipEmptyParts);
+    for (const QString& path : extra) {
+        const ControllerPort port = fromExtraPath(path);
+        if (!locations.contains(port.m_SystemLocation)) {
+            ports.append(port);
+            locations.append(port.m_SystemLocation);
+        }
     }
     return ports;
 }

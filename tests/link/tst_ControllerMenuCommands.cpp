@@ -301,13 +301,19 @@ private slots:
         START_EMULATOR_AS_PORT(emulator, controllerFile(), QStringList({"--baud", "9600"}));
         QString progressText;
         bool modal = false;
-        QTimer::singleShot(1500, [&progressText, &modal] {
-            if (TransferProgressDialog* progress = openProgressDialog()) {
-                progressText = progress->labelText();
-                modal = progress->windowModality() == Qt::ApplicationModal;
-                progress->cancel();
-            }
+        // Watched rather than timed, since a busy machine may take seconds to
+        // get there: the document's reply is the one of thousands of bytes.
+        QTimer watch;
+        QObject::connect(&watch, &QTimer::timeout, [&watch, &progressText, &modal] {
+            TransferProgressDialog* progress = openProgressDialog();
+            if (!progress || progress->maximum() < 1000)
+                return;
+            watch.stop();
+            progressText = progress->labelText();
+            modal = progress->windowModality() == Qt::ApplicationModal;
+            progress->cancel();
         });
+        watch.start(50);
         LoadedEditor editor;
         const EditorState before = readOverADocument(editor, emulator);
         QVERIFY2(progressText.contains(QStringLiteral(" из ")), qPrintable(progressText));

@@ -132,11 +132,17 @@ quint16 SimulatedController::version() const
 
 quint8 SimulatedController::store(const QByteArray& payload, QStringList& log)
 {
-    const QByteArray text = payload.endsWith('\0') ? payload.left(payload.size() - 1) : payload;
+    QByteArray text = payload.endsWith('\0') ? payload.left(payload.size() - 1) : payload;
     QDomDocument document;
     if (!document.setContent(text)) {
         log << QStringLiteral("refused: not well-formed XML");
         return statusBadDocument;
+    }
+    QDomElement first = document.elementsByTagName(QStringLiteral("signal")).item(0).toElement();
+    if (!m_Options.storedValue.isEmpty() && !first.isNull()) {
+        first.setAttribute(QStringLiteral("value"), m_Options.storedValue);
+        text = document.toString(4).toUtf8();
+        log << QStringLiteral("changed the first value to %1").arg(m_Options.storedValue);
     }
     QSaveFile file(m_Options.documentPath);
     if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size() || !file.commit()) {

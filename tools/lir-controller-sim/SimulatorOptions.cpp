@@ -76,12 +76,19 @@ bool SimulatorOptions::parseOption(const QString& argument, const QString& value
                     .arg(option.maximum);
         return false;
     }
-    if (argument == QLatin1String("--device")) {
+    const std::pair<const char*, QString*> texts[] = {
+        {"--device", &devicePath},
+        {"--link", &linkPath},
+        {"--store-changed", &storedValue},
+    };
+    for (const auto& [name, text] : texts) {
+        if (argument != QLatin1String(name))
+            continue;
         takesValue = true;
-        devicePath = value;
-        if (!devicePath.isEmpty())
+        *text = value;
+        if (!value.isEmpty())
             return true;
-        error = QStringLiteral("--device needs a path");
+        error = QStringLiteral("%1 needs a value").arg(argument);
         return false;
     }
     if (argument.startsWith(QLatin1Char('-')) || !documentPath.isEmpty()) {
@@ -116,6 +123,8 @@ QString SimulatorOptions::helpText()
         "\n"
         "Options:\n"
         "  --device PATH             serve this serial device instead of a pseudo-terminal\n"
+        "  --link PATH               make PATH a symbolic link to the line served, removed\n"
+        "                            on exit (an existing link is replaced, a file is not)\n"
         "  --controller-version N    version for command 1 (default: formatVerMaj of DOCUMENT)\n"
         "  --exit-after N            exit after N requests\n"
         "  --ignore-stdin            keep running when standard input closes\n"
@@ -131,6 +140,8 @@ QString SimulatorOptions::helpText()
         "  --bad-crc                 send a wrong checksum\n"
         "  --trailing N              send N extra bytes after the checksum\n"
         "  --huge-length             announce a payload length of 4294967295\n"
+        "  --store-changed TEXT      store a written document with the value of its first\n"
+        "                            setting replaced by TEXT (and re-indented)\n"
         "A command whose reply gets a fault does not store a written document.\n"
         "\n"
         "Timing:\n"
@@ -142,5 +153,6 @@ QString SimulatorOptions::helpText()
         "3 written document not well-formed XML, 4 written document could not be stored.\n"
         "\n"
         "Exit: 0 on SIGTERM, SIGINT, end of standard input or --exit-after; 1 on an I/O\n"
-        "error; 2 on bad usage; 3 when no pseudo-terminal can be had.\n");
+        "error or when the --link cannot be made; 2 on bad usage; 3 when no\n"
+        "pseudo-terminal can be had.\n");
 }

@@ -20,6 +20,8 @@ public:
     bool version = false;
     QString documentPath;
     QString devicePath;         // empty: create a pseudo-terminal
+    QString linkPath;           // empty: no symbolic link to the line
+    QString storedValue;        // not empty: the first setting's value as stored
     int controllerVersion = -1; // -1: the document's formatVerMaj
     bool silent = false;
     int status = 0;

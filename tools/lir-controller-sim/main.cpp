@@ -1,5 +1,6 @@
 #include "tools/ProjectVersion.h"
 #include "tools/lir-controller-sim/SimulatorLine.h"
+#include "tools/lir-controller-sim/SimulatorLink.h"
 #include "tools/lir-controller-sim/SimulatorLoop.h"
 #include "tools/lir-controller-sim/SimulatorOptions.h"
 #include "tools/lir-controller-sim/StopSignals.h"
@@ -46,6 +47,11 @@ int main(int argc, char** argv)
     if (!opened) {
         print(stderr, QStringLiteral("lir-controller-sim: %1\n").arg(error));
         return options.devicePath.isEmpty() ? 3 : 1;
+    }
+    SimulatorLink link;
+    if (!options.linkPath.isEmpty() && !link.create(options.linkPath, line.path(), error)) {
+        print(stderr, QStringLiteral("lir-controller-sim: %1\n").arg(error));
+        return 1;
     }
     print(stdout, line.path() + QLatin1Char('\n'));
     return SimulatorLoop(line.fd(), options).run();

@@ -12,6 +12,10 @@ bool LinkToolArguments::parse(const QStringList& args, bool takesOutput, int pos
             port = args.at(++i);
         } else if (takesOutput && argument == QLatin1String("-o") && hasValue) {
             output = args.at(++i);
+        } else if (takesWriteChecks && argument == QLatin1String("--verify")) {
+            verify = true;
+        } else if (takesWriteChecks && argument == QLatin1String("--backup") && hasValue) {
+            backup = args.at(++i);
         } else if (argument.startsWith(QLatin1Char('-'))) {
             err << "lir-settings: unexpected argument " << argument << '\n';
             return false;

@@ -1,11 +1,15 @@
 #include "tools/lir-settings/WriteCommand.h"
 
 #include "app/MainWindow.h"
+#include "document/DifferenceReport.h"
+#include "document/SettingsComparison.h"
 #include "lines/DocumentValueChecker.h"
 #include "link/ControllerCommands.h"
 #include "link/ControllerMenuCommands.h"
+#include "tools/lir-settings/DocumentSource.h"
 #include "tools/lir-settings/HeadlessEditor.h"
 #include "tools/lir-settings/LinkToolArguments.h"
+#include "tools/lir-settings/WholeFile.h"
 
 #include <QDomDocument>
 #include <QTextStream>
@@ -24,15 +28,24 @@ QString WriteCommand::help() const
         "settings version, and writes it into the controller on DEV as \"Записать в\n"
         "контроллер\" does.\n"
         "\n"
-        "Exit status: 0 when written, 1 when the port, the link or the controller\n"
-        "failed or the versions differ, 2 on bad arguments, or when FILE cannot be\n"
-        "read, is no settings document or holds values its lines would refuse.\n");
+        "  --backup OUT   first read the controller's current document and save it\n"
+        "                 to OUT (replaced as a whole); when that read or that save\n"
+        "                 fails, nothing is written\n"
+        "  --verify       after the write, read the document back and compare it\n"
+        "                 with what was sent, setting by setting as \"diff --all\"\n"
+        "                 does: prints \"verified\" or every difference\n"
+        "\n"
+        "Exit status: 0 when written (and verified), 1 when the port, the link or\n"
+        "the controller failed, the versions differ or the document read back\n"
+        "differs, 2 on bad arguments, when FILE cannot be read, is no settings\n"
+        "document or holds values its lines would refuse, or when OUT cannot be\n"
+        "written.\n");
 }
 
 ExitCode WriteCommand::run(const QStringList& args, QTextStream& out, QTextStream& err)
 {
-    Q_UNUSED(out);
     LinkToolArguments arguments;
+    arguments.takesWriteChecks = true;
     if (!arguments.parse(args, false, 1, err))
         return ExitCode::Error;
     const QString fileName = arguments.positionals.first();
@@ -43,14 +56,57 @@ ExitCode WriteCommand::run(const QStringList& args, QTextStream& out, QTextStrea
     if (reportRefusedValues(fileName, *document.m_Document, err))
         return ExitCode::Error;
     editor.dialogs().setSource(arguments.port);
-    const ControllerCommands::Result result =
-        ControllerCommands().writeDocument(ControllerPort::fromDevice(arguments.port),
-                                           document.documentText(), editor.window().m_FormatVerMaj);
+    if (!arguments.backup.isEmpty()) {
+        const ExitCode backedUp = backUp(arguments.port, arguments.backup, err);
+        if (backedUp != ExitCode::Success)
+            return backedUp;
+    }
+    const QByteArray sent = document.documentText();
+    const ControllerCommands::Result result = ControllerCommands().writeDocument(
+        ControllerPort::fromDevice(arguments.port), sent, editor.window().m_FormatVerMaj);
     if (result != ControllerCommands::Result::Done)
         return ExitCode::Failure;
     UserDialogs::about(nullptr, ControllerMenuCommands::writeTitle(),
                        ControllerMenuCommands::writeSucceededText());
+    return arguments.verify ? verify(arguments.port, sent, out, err) : ExitCode::Success;
+}
+
+ExitCode WriteCommand::backUp(const QString& device, const QString& backupName, QTextStream& err)
+{
+    QByteArray current;
+    if (!DocumentSource::readPort(device, current)) {
+        err << "lir-settings write: no backup of the controller's document, nothing written\n";
+        return ExitCode::Failure;
+    }
+    QString reason;
+    if (!WholeFile::save(backupName, current, reason)) {
+        err << "lir-settings write: cannot write " << backupName << ": " << reason
+            << "; nothing written\n";
+        return ExitCode::Error;
+    }
     return ExitCode::Success;
+}
+
+ExitCode WriteCommand::verify(const QString& device, const QByteArray& sent, QTextStream& out,
+                              QTextStream& err)
+{
+    QByteArray readBack;
+    QDomDocument sentDocument;
+    QDomDocument readDocument;
+    if (!DocumentSource::readPort(device, readBack) ||
+        !DocumentSource::parse(QStringLiteral("the sent document"), sent, sentDocument, err) ||
+        !DocumentSource::parse(device, readBack, readDocument, err)) {
+        err << "lir-settings write: the written document could not be verified\n";
+        return ExitCode::Failure;
+    }
+    const QVector<SettingsComparison::Difference> differences = SettingsComparison::compare(
+        SettingsSnapshot::of(sentDocument), SettingsSnapshot::of(readDocument), true);
+    if (differences.isEmpty()) {
+        out << "verified\n";
+        return ExitCode::Success;
+    }
+    out << DifferenceReport::text(differences);
+    return ExitCode::Failure;
 }
 
 bool WriteCommand::reportRefusedValues(const QString& fileName, const QDomDocument& document,

@@ -1,0 +1,385 @@
+#include "document/SettingsComparison.h"
+
+#include "document/ValueCodec.h"
+
+#include <QHash>
+#include <QSet>
+
+#include <cmath>
+
+using Setting = SettingsSnapshot::Setting;
+using Difference = SettingsComparison::Difference;
+
+namespace {
+QString shown(const QString& text)
+{
+    return text.isEmpty() ? QStringLiteral("\"\"") : text;
+}
+
+QString itemsText(const Setting& setting)
+{
+    QStringList items;
+    for (const SettingsSnapshot::Item& item : setting.items)
+        items.append(item.name + QStringLiteral(" (") + item.key + QLatin1Char(')'));
+    return items.join(QStringLiteral(", "));
+}
+
+QString conditionsText(const Setting& setting)
+{
+    QStringList conditions;
+    for (const SettingsSnapshot::Condition& c : setting.conditions)
+        conditions.append(c.s + QLatin1Char(' ') + c.o + QLatin1Char(' ') + c.v);
+    return conditions.join(QStringLiteral("; "));
+}
+
+// The state each flags item shows once the value is loaded.
+QStringList flagStates(const Setting& setting)
+{
+    const QVector<bool> states = ValueCodec::flagsStates(setting.value, setting.items.size());
+    QStringList words;
+    for (int i = 0; i < setting.items.size(); ++i) {
+        words.append(i >= states.size() ? QStringLiteral("undetermined")
+                     : states.at(i)     ? QStringLiteral("set")
+                                        : QStringLiteral("clear"));
+    }
+    return words;
+}
+
+QString enumChoice(const Setting& setting)
+{
+    if (setting.value.isEmpty())
+        return QString();
+    for (int i = setting.items.size() - 1; i >= 0; --i) {
+        if (setting.items.at(i).key == setting.value)
+            return setting.items.at(i).name;
+    }
+    return setting.value + QStringLiteral(" (no such item)");
+}
+
+bool sameBit(const QString& a, const QString& b)
+{
+    if (a.isEmpty() || b.isEmpty())
+        return a.isEmpty() == b.isEmpty();
+    return ValueCodec::bitIsSet(a) == ValueCodec::bitIsSet(b);
+}
+
+bool sameLimit(const QString& a, const QString& b)
+{
+    bool okA = false;
+    bool okB = false;
+    const double x = a.toDouble(&okA);
+    const double y = b.toDouble(&okB);
+    return okA && okB ? x == y : a == b;
+}
+
+int exponentOf(bool hasExponent, const QString& e)
+{
+    return hasExponent ? e.toInt() : -999;
+}
+
+// A number rounded at the resolution 10^e; unrounded when the resolution is
+// beyond what a double holds.
+double roundedAt(double x, bool hasExponent, const QString& e)
+{
+    const int exponent = exponentOf(hasExponent, e);
+    if (!hasExponent || exponent < -15 || exponent > 15)
+        return x;
+    const double scale = std::pow(10.0, std::abs(exponent));
+    const double scaled = exponent < 0 ? x * scale : x / scale;
+    if (std::abs(scaled) > 9e15)
+        return x;
+    const double steps = std::round(scaled);
+    return exponent < 0 ? steps / scale : steps * scale;
+}
+
+// Flags compare item by item, matched by key: the changed items on each side.
+bool flagsDiffer(const Setting& a, const Setting& b, QString& textA, QString& textB)
+{
+    const QStringList statesA = flagStates(a);
+    const QStringList statesB = flagStates(b);
+    QStringList changedA;
+    QStringList changedB;
+    for (int i = 0; i < a.items.size(); ++i) {
+        for (int j = 0; j < b.items.size(); ++j) {
+            if (b.items.at(j).key != a.items.at(i).key)
+                continue;
+            if (statesA.at(i) != statesB.at(j)) {
+                changedA.append(a.items.at(i).name + QLatin1Char(' ') + statesA.at(i));
+                changedB.append(b.items.at(j).name + QLatin1Char(' ') + statesB.at(j));
+            }
+            break;
+        }
+    }
+    textA = changedA.join(QStringLiteral(", "));
+    textB = changedB.join(QStringLiteral(", "));
+    return !changedA.isEmpty();
+}
+
+bool valuesDiffer(const Setting& a, const Setting& b, QString& textA, QString& textB)
+{
+    textA = shown(a.value);
+    textB = shown(b.value);
+    if (a.kind != b.kind)
+        return a.value != b.value;
+    switch (a.kind) {
+    case xmlnumber:
+        return !SettingsComparison::sameNumber(a.value, a.hasExponent, a.e, b.value, b.hasExponent,
+                                               b.e);
+    case xmlFlags:
+        if (a.items.isEmpty() || b.items.isEmpty())
+            return a.value != b.value;
+        return flagsDiffer(a, b, textA, textB);
+    case xmlenum:
+        textA = shown(enumChoice(a));
+        textB = shown(enumChoice(b));
+        return textA != textB;
+    case xmlbit:
+        return !sameBit(a.value, b.value);
+    default:
+        return a.value != b.value;
+    }
+}
+
+struct Declared
+{
+    const char* field;
+    QString a;
+    QString b;
+    bool same;
+};
+
+QVector<Declared> declarations(const Setting& a, const Setting& b)
+{
+    const auto exponent = [](const Setting& s) {
+        return s.hasExponent ? shown(s.e) : QStringLiteral("(none)");
+    };
+    return {
+        {"kind", typeLineWord(a.kind), typeLineWord(b.kind), a.kind == b.kind},
+        {"measure", shown(a.measure), shown(b.measure), a.measure == b.measure},
+        {"min", shown(a.min), shown(b.min), sameLimit(a.min, b.min)},
+        {"max", shown(a.max), shown(b.max), sameLimit(a.max, b.max)},
+        {"e", exponent(a), exponent(b),
+         exponentOf(a.hasExponent, a.e) == exponentOf(b.hasExponent, b.e)},
+        {"lenMax", shown(a.lenMax), shown(b.lenMax), a.lenMax == b.lenMax},
+        {"letters", shown(a.letters), shown(b.letters), a.letters == b.letters},
+        {"key", shown(a.key), shown(b.key), a.key == b.key},
+        {"items", shown(itemsText(a)), shown(itemsText(b)), itemsText(a) == itemsText(b)},
+        {"conditions", shown(conditionsText(a)), shown(conditionsText(b)),
+         conditionsText(a) == conditionsText(b)},
+    };
+}
+} // namespace
+
+// Matches the containers and settings of the two sides and collects the
+// differences in their order.
+class SettingsComparison::Matcher
+{
+public:
+    Matcher(const SettingsSnapshot& a, const SettingsSnapshot& b, bool includeHidden)
+        : m_A(a), m_B(b), m_IncludeHidden(includeHidden), m_LabelsA(a.settings.size()),
+          m_LabelsB(b.settings.size())
+    {
+        indexSide(a, m_PathsA, m_SettingsA);
+        indexSide(b, m_PathsB, m_SettingsB);
+        for (int ca = 0; ca < a.containers.size(); ++ca) {
+            const int cb = m_PathsB.value(a.containers.at(ca).path, -1);
+            if (cb >= 0)
+                label(m_SettingsA.at(ca), m_SettingsB.at(cb));
+        }
+    }
+
+    QVector<Difference> run()
+    {
+        compareDocuments();
+        for (int ca = 0; ca < m_A.containers.size(); ++ca) {
+            const int cb = m_PathsB.value(m_A.containers.at(ca).path, -1);
+            if (cb >= 0)
+                compareContainer(m_SettingsA.at(ca), m_SettingsB.at(cb));
+        }
+        oneSided(m_A, m_LabelsA, m_SettingsA, m_PathsB, m_LabelledB, Difference::OnlyInA);
+        oneSided(m_B, m_LabelsB, m_SettingsB, m_PathsA, m_LabelledA, Difference::OnlyInB);
+        return m_Differences;
+    }
+
+private:
+    static void indexSide(const SettingsSnapshot& side, QHash<QString, int>& paths,
+                          QVector<QVector<int>>& settings)
+    {
+        settings.resize(side.containers.size());
+        for (int c = 0; c < side.containers.size(); ++c)
+            paths.insert(side.containers.at(c).path, c);
+        for (int s = 0; s < side.settings.size(); ++s)
+            settings[side.settings.at(s).container].append(s);
+    }
+
+    void label(const QVector<int>& inA, const QVector<int>& inB)
+    {
+        QHash<QString, int> namesA;
+        QHash<QString, int> namesB;
+        for (int s : inA)
+            ++namesA[m_A.settings.at(s).name];
+        for (int s : inB)
+            ++namesB[m_B.settings.at(s).name];
+        const auto repeated = [&](const QString& name) {
+            return namesA.value(name) > 1 || namesB.value(name) > 1;
+        };
+        labelSide(m_A, inA, repeated, m_LabelsA, m_LabelledA);
+        labelSide(m_B, inB, repeated, m_LabelsB, m_LabelledB);
+    }
+
+    template <typename Repeated>
+    static void labelSide(const SettingsSnapshot& side, const QVector<int>& settings,
+                          const Repeated& repeated, QVector<QString>& labels,
+                          QSet<QString>& labelled)
+    {
+        QHash<QString, int> seen;
+        for (int s : settings) {
+            const Setting& setting = side.settings.at(s);
+            QString label = setting.name;
+            if (repeated(setting.name))
+                label += QStringLiteral(" [") + setting.key + QLatin1Char(']');
+            const int count = ++seen[label];
+            if (count > 1)
+                label += QStringLiteral(" #") + QString::number(count);
+            labels[s] = label;
+            labelled.insert(side.containers.at(setting.container).path + QLatin1Char('\n') + label);
+        }
+    }
+
+    void compareDocuments()
+    {
+        if (ValueCodec::formatVersionByte(m_A.formatVerMaj) !=
+            ValueCodec::formatVersionByte(m_B.formatVerMaj))
+            add(Difference::Document, {}, {}, QStringLiteral("formatVerMaj"),
+                shown(m_A.formatVerMaj), shown(m_B.formatVerMaj), Difference::Shown);
+        if (m_A.symbols != m_B.symbols)
+            add(Difference::Document, {}, {}, QStringLiteral("symbols"),
+                shown(m_A.symbols.join(QLatin1Char(' '))),
+                shown(m_B.symbols.join(QLatin1Char(' '))), Difference::Shown);
+    }
+
+    void compareContainer(const QVector<int>& inA, const QVector<int>& inB)
+    {
+        QHash<QString, int> byLabel;
+        for (int s : inB)
+            byLabel.insert(m_LabelsB.at(s), s);
+        for (int sa : inA) {
+            const int sb = byLabel.value(m_LabelsA.at(sa), -1);
+            if (sb >= 0)
+                compareSetting(m_A.settings.at(sa), m_B.settings.at(sb), m_LabelsA.at(sa));
+        }
+    }
+
+    void compareSetting(const Setting& a, const Setting& b, const QString& label)
+    {
+        const Difference::Visibility hidden = a.hidden && b.hidden ? Difference::Hidden
+                                              : a.hidden           ? Difference::HiddenInA
+                                              : b.hidden           ? Difference::HiddenInB
+                                                                   : Difference::Shown;
+        if (hidden == Difference::Hidden && !m_IncludeHidden)
+            return;
+        const QString& path = m_A.containers.at(a.container).path;
+        for (const Declared& declared : declarations(a, b)) {
+            if (!declared.same)
+                add(Difference::Declaration, path, label, QLatin1String(declared.field), declared.a,
+                    declared.b, hidden);
+        }
+        QString textA;
+        QString textB;
+        if (valuesDiffer(a, b, textA, textB))
+            add(Difference::Value, path, label, QString(), textA, textB, hidden);
+    }
+
+    void oneSided(const SettingsSnapshot& side, const QVector<QString>& labels,
+                  const QVector<QVector<int>>& settings, const QHash<QString, int>& otherPaths,
+                  const QSet<QString>& otherLabelled, Difference::Kind kind)
+    {
+        const auto text = [kind](const QString& value) {
+            return std::make_pair(kind == Difference::OnlyInA ? value : QString(),
+                                  kind == Difference::OnlyInB ? value : QString());
+        };
+        for (int c = 0; c < side.containers.size(); ++c) {
+            const SettingsSnapshot::Container& container = side.containers.at(c);
+            if (!otherPaths.contains(container.path)) {
+                // Everything inside a missing container is missing with it.
+                const int parent = container.parent;
+                if ((parent < 0 || otherPaths.contains(side.containers.at(parent).path)) &&
+                    (m_IncludeHidden || !container.hidden)) {
+                    add(kind, container.path, QString(), QString(), QString(), QString(),
+                        container.hidden ? Difference::Hidden : Difference::Shown, true);
+                }
+                continue;
+            }
+            for (int s : settings.at(c)) {
+                const Setting& setting = side.settings.at(s);
+                if (otherLabelled.contains(container.path + QLatin1Char('\n') + labels.at(s)) ||
+                    (setting.hidden && !m_IncludeHidden))
+                    continue;
+                const auto [a, b] = text(SettingsComparison::valueText(setting));
+                add(kind, container.path, labels.at(s), QString(), a, b,
+                    setting.hidden ? Difference::Hidden : Difference::Shown);
+            }
+        }
+    }
+
+    void add(Difference::Kind kind, const QString& path, const QString& label, const QString& field,
+             const QString& a, const QString& b, Difference::Visibility hidden,
+             bool container = false)
+    {
+        Difference difference;
+        difference.kind = kind;
+        difference.container = container;
+        difference.path = path;
+        difference.label = label;
+        difference.field = field;
+        difference.a = a;
+        difference.b = b;
+        difference.hidden = hidden;
+        m_Differences.append(difference);
+    }
+
+    const SettingsSnapshot& m_A;
+    const SettingsSnapshot& m_B;
+    const bool m_IncludeHidden;
+    QHash<QString, int> m_PathsA;
+    QHash<QString, int> m_PathsB;
+    QVector<QVector<int>> m_SettingsA; // by container
+    QVector<QVector<int>> m_SettingsB;
+    QVector<QString> m_LabelsA; // by setting; empty in unmatched containers
+    QVector<QString> m_LabelsB;
+    QSet<QString> m_LabelledA; // "path\nlabel"
+    QSet<QString> m_LabelledB;
+    QVector<Difference> m_Differences;
+};
+
+QVector<Difference> SettingsComparison::compare(const SettingsSnapshot& a,
+                                                const SettingsSnapshot& b, bool includeHidden)
+{
+    return Matcher(a, b, includeHidden).run();
+}
+
+bool SettingsComparison::sameNumber(const QString& a, bool hasExponentA, const QString& eA,
+                                    const QString& b, bool hasExponentB, const QString& eB)
+{
+    bool okA = false;
+    bool okB = false;
+    const double x = a.trimmed().toDouble(&okA);
+    const double y = b.trimmed().toDouble(&okB);
+    if (!okA || !okB)
+        return a == b;
+    return roundedAt(x, hasExponentA, eA) == roundedAt(y, hasExponentB, eB);
+}
+
+QString SettingsComparison::valueText(const Setting& setting)
+{
+    if (setting.kind == xmlFlags && !setting.items.isEmpty()) {
+        const QStringList states = flagStates(setting);
+        QStringList items;
+        for (int i = 0; i < setting.items.size(); ++i)
+            items.append(setting.items.at(i).name + QLatin1Char(' ') + states.at(i));
+        return items.join(QStringLiteral(", "));
+    }
+    if (setting.kind == xmlenum)
+        return shown(enumChoice(setting));
+    return shown(setting.value);
+}

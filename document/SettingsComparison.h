@@ -1,0 +1,63 @@
+#pragma once
+
+#include "document/SettingsSnapshot.h"
+
+#include <QString>
+#include <QVector>
+
+// The differences between two settings documents, A and B, setting by
+// setting. Containers are matched by their path, settings by container path
+// and name; where a name repeats within a container (on either side) the
+// setting's key is added to it ("Name [key]"), and where name and key repeat
+// as well, the second and later ones get "#2", "#3", ...
+class SettingsComparison
+{
+public:
+    struct Difference
+    {
+        enum Kind
+        {
+            Document,    // `field` of the document element differs
+            Value,       // a setting's value differs
+            Declaration, // what a setting declares (`field`) differs
+            OnlyInA,     // a setting or container (`container`) that B lacks
+            OnlyInB      // a setting or container that A lacks
+        };
+        enum Visibility
+        {
+            Shown,
+            Hidden,    // hidden (on the one side where it is)
+            HiddenInA, // hidden in A, shown in B
+            HiddenInB
+        };
+        Kind kind = Value;
+        bool container = false;
+        QString path;  // the container's path
+        QString label; // the setting as matched
+        QString field;
+        QString a; // the text on side A (empty for OnlyInB)
+        QString b;
+        Visibility hidden = Shown;
+    };
+
+    // Differences of the document element first, then the settings that
+    // differ, container by container in A's document order, then what only
+    // A has and what only B has. Settings and containers hidden right after
+    // a load are left out, unless `includeHidden`; a setting hidden on one
+    // side only is always kept.
+    static QVector<Difference> compare(const SettingsSnapshot& a, const SettingsSnapshot& b,
+                                       bool includeHidden);
+
+    // Number values compare at their resolution 10^e when `e` is given
+    // (7.5 equals 7.50 with e = -2); values that are no numbers compare as
+    // text.
+    static bool sameNumber(const QString& a, bool hasExponentA, const QString& eA, const QString& b,
+                           bool hasExponentB, const QString& eB);
+
+    // The value as the line shows it: flags as "Item set, Item clear, ...",
+    // enum as the chosen item's name, others as written; "" when empty.
+    static QString valueText(const SettingsSnapshot::Setting& setting);
+
+private:
+    class Matcher;
+};

@@ -1,0 +1,56 @@
+#include "tools/lir-settings/DocumentSource.h"
+
+#include "document/NestingCheck.h"
+#include "document/XMLWork.h"
+#include "link/ControllerCommands.h"
+
+#include <QDomDocument>
+#include <QFile>
+#include <QTextStream>
+
+namespace {
+const QString kPortPrefix = QStringLiteral("port:");
+} // namespace
+
+bool DocumentSource::isPort(const QString& source)
+{
+    return source.startsWith(kPortPrefix);
+}
+
+QString DocumentSource::name(const QString& source)
+{
+    return isPort(source) ? source.mid(kPortPrefix.size()) : source;
+}
+
+bool DocumentSource::read(const QString& source, QByteArray& text, QTextStream& err)
+{
+    if (isPort(source))
+        return readPort(name(source), text);
+    QFile file(source);
+    if (file.open(QIODevice::ReadOnly))
+        text = file.readAll();
+    if (file.error() == QFileDevice::NoError)
+        return true;
+    err << "lir-settings: cannot read " << source << ": " << file.errorString() << '\n';
+    return false;
+}
+
+bool DocumentSource::readPort(const QString& device, QByteArray& text)
+{
+    return ControllerCommands().readDocument(ControllerPort::fromDevice(device), text) ==
+           ControllerCommands::Result::Done;
+}
+
+bool DocumentSource::parse(const QString& name, const QByteArray& text, QDomDocument& document,
+                           QTextStream& err)
+{
+    const NestingCheck::Result nesting = NestingCheck::findTooDeep(text, XMLWork::kMaxNestingDepth);
+    QString message = QStringLiteral("elements nested too deeply");
+    int line = int(nesting.line);
+    int column = int(nesting.column);
+    if (!nesting.tooDeep && document.setContent(text, false, &message, &line, &column))
+        return true;
+    err << "lir-settings: " << name << ':' << line << ':' << column
+        << ": not a settings document: " << message << '\n';
+    return false;
+}
