@@ -22,8 +22,9 @@ QString firstLineWith(const QString& fileName, const QString& start)
     QFile file(fileName);
     if (!file.open(QIODevice::ReadOnly))
         return QString();
-    while (!file.atEnd()) {
-        const QString line = QString::fromLocal8Bit(file.readLine()).trimmed();
+    // Files of /proc have no size, so they are read whole.
+    const QStringList lines = QString::fromLocal8Bit(file.readAll()).split(QLatin1Char('\n'));
+    for (const QString& line : lines) {
         if (line.startsWith(start))
             return line.mid(line.indexOf(QLatin1Char(':')) + 1).trimmed();
     }
