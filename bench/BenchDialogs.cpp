@@ -10,8 +10,8 @@ QString BenchDialogs::saveFileName(QWidget*, const QString&, const QString&, con
     return m_PdfFileName;
 }
 
-QString BenchDialogs::chooseItem(QWidget*, const QString&, const QString&,
-                                 const QStringList& items, int, bool* ok)
+QString BenchDialogs::chooseItem(QWidget*, const QString&, const QString&, const QStringList& items,
+                                 int, bool* ok)
 {
     *ok = !items.isEmpty();
     return items.value(items.size() - 1);

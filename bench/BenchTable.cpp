@@ -169,7 +169,8 @@ void BenchTable::printTable(QTextStream& out) const
     for (const auto& [from, limit] : growths) {
         if (!m_Rows.contains(from) || !m_Rows.contains(QStringLiteral("load20000")))
             continue;
-        const Span load = spanOf(acrossRows(QStringLiteral("load20000"), from, QStringLiteral("load")));
+        const Span load =
+            spanOf(acrossRows(QStringLiteral("load20000"), from, QStringLiteral("load")));
         const Span parse =
             spanOf(acrossRows(QStringLiteral("load20000"), from, QStringLiteral("parse")));
         line(QStringLiteral("growth of the load, %L1 → 20,000 settings").arg(from.mid(4).toInt()),
@@ -200,8 +201,7 @@ void BenchTable::printTable(QTextStream& out) const
          QStringLiteral("—"), 0, 0},
         {QStringLiteral("pdf10000"), QStringLiteral("report of 10,000 settings into PDF"),
          QStringLiteral("pdf"), QStringLiteral("layout"),
-         QStringLiteral(" the same HTML laid out and printed"), QStringLiteral("≤ 2.5 s"), 0,
-         2.5},
+         QStringLiteral(" the same HTML laid out and printed"), QStringLiteral("≤ 2.5 s"), 0, 2.5},
     };
     for (const Versus& each : versus) {
         if (!m_Rows.contains(each.row))
@@ -223,12 +223,11 @@ void BenchTable::printTable(QTextStream& out) const
             continue;
         const bool paced = isPaced(row);
         const double bytes = spanOf(figure(row, QStringLiteral("bytes"))).low;
-        const QString work = QStringLiteral("%1 a document of %L2 bytes through lir-controller-sim%3")
-                                 .arg(row.startsWith(QLatin1String("read")) ? "read"
-                                                                              : "write")
-                                 .arg(qint64(bytes))
-                                 .arg(paced ? QStringLiteral(" at 115,200 baud")
-                                            : QStringLiteral(", unpaced"));
+        const QString work =
+            QStringLiteral("%1 a document of %L2 bytes through lir-controller-sim%3")
+                .arg(row.startsWith(QLatin1String("read")) ? "read" : "write")
+                .arg(qint64(bytes))
+                .arg(paced ? QStringLiteral(" at 115,200 baud") : QStringLiteral(", unpaced"));
         line(work, spanText(spanOf(figure(row, QStringLiteral("time"))), timeText),
              paced ? spanText(spanOf(figure(row, QStringLiteral("line"))), timeText) +
                          QStringLiteral(" the line's own limit")
@@ -241,12 +240,12 @@ void BenchTable::printTable(QTextStream& out) const
     if (m_Rows.contains(QStringLiteral("memory10000"))) {
         const QString row = QStringLiteral("memory10000");
         const Span heap = spanOf(figure(row, QStringLiteral("heap")));
-        line(QStringLiteral("heap held per setting after loading 10,000"), spanText(heap, kibText),
-             spanText(spanOf(figure(row, QStringLiteral("dom"))), kibText) +
-                 QStringLiteral(" the DOM alone"),
-             spanText(spanOf(perRun(row, QStringLiteral("heap"), QStringLiteral("dom"))),
-                      ratioText),
-             QStringLiteral("≤ 10 KiB"), verdict(heap, 10 * 1024));
+        line(
+            QStringLiteral("heap held per setting after loading 10,000"), spanText(heap, kibText),
+            spanText(spanOf(figure(row, QStringLiteral("dom"))), kibText) +
+                QStringLiteral(" the DOM alone"),
+            spanText(spanOf(perRun(row, QStringLiteral("heap"), QStringLiteral("dom"))), ratioText),
+            QStringLiteral("≤ 10 KiB"), verdict(heap, 10 * 1024));
         line(QStringLiteral("peak resident growth per setting, loading 10,000"),
              spanText(spanOf(figure(row, QStringLiteral("peak"))), kibText), QStringLiteral("—"),
              QStringLiteral("—"), QStringLiteral("—"), QStringLiteral("—"));

@@ -15,9 +15,9 @@ class BenchTable
 public:
     struct Settings
     {
-        int runs = 3;       // processes per row
-        int pacedRuns = 1;  // processes per row paced at 115,200 baud
-        QStringList only;   // rows to run; empty: all
+        int runs = 3;      // processes per row
+        int pacedRuns = 1; // processes per row paced at 115,200 baud
+        QStringList only;  // rows to run; empty: all
     };
 
     BenchTable(const QString& program, const Settings& settings);

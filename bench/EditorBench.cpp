@@ -18,7 +18,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
-#include <QTemporaryDir>
 #include <QTextDocument>
 #include <QTextStream>
 #include <QTreeWidget>
@@ -131,11 +130,9 @@ double lineBytes(bool write, const QByteArray& document)
 }
 } // namespace
 
-EditorBench::EditorBench(const QString& toolsDir)
-    : m_ToolsDir(toolsDir), m_MessageStream(new QTextStream(&m_Messages))
+EditorBench::EditorBench(const QString& toolsDir, const QString& tempDir)
+    : m_ToolsDir(toolsDir), m_TempDir(tempDir), m_MessageStream(new QTextStream(&m_Messages))
 {
-    static QTemporaryDir directory;
-    m_TempDir = directory.path();
     m_Dialogs.reset(new BenchDialogs(*m_MessageStream, m_TempDir + QStringLiteral("/report.pdf")));
     m_Window.reset(new MainWindow);
     m_Window->showMaximized();
@@ -146,12 +143,11 @@ EditorBench::~EditorBench() = default;
 
 QStringList EditorBench::rowNames()
 {
-    return {QStringLiteral("load1000"),     QStringLiteral("load10000"),
-            QStringLiteral("load20000"),    QStringLiteral("click500"),
-            QStringLiteral("save10000"),    QStringLiteral("html10000"),
-            QStringLiteral("pdf10000"),     QStringLiteral("memory10000"),
-            QStringLiteral("read"),         QStringLiteral("write"),
-            QStringLiteral("read115200"),   QStringLiteral("write115200")};
+    return {
+        QStringLiteral("load1000"), QStringLiteral("load10000"),   QStringLiteral("load20000"),
+        QStringLiteral("click500"), QStringLiteral("save10000"),   QStringLiteral("html10000"),
+        QStringLiteral("pdf10000"), QStringLiteral("memory10000"), QStringLiteral("read"),
+        QStringLiteral("write"),    QStringLiteral("read115200"),  QStringLiteral("write115200")};
 }
 
 bool EditorBench::run(const QString& name, Figures& figures, QString& error)
@@ -266,8 +262,7 @@ bool EditorBench::memory(Figures& figures)
     loadDocument(text);
     settle();
     figures << qMakePair(QStringLiteral("heap"), (heapInUse() - beforeLoad) / settings);
-    figures << qMakePair(QStringLiteral("peak"),
-                         (peakResidentBytes() - residentBefore) / settings);
+    figures << qMakePair(QStringLiteral("peak"), (peakResidentBytes() - residentBefore) / settings);
     return true;
 }
 
@@ -289,8 +284,10 @@ bool EditorBench::link(bool write, int baud, Figures& figures, QString& error)
     }
     const ControllerPort port =
         ControllerPort::fromDevice(QString::fromLocal8Bit(emulator.readLine().trimmed()));
+    // The write must replace this; the controller's version stays that of
+    // the document.
     if (write)
-        QFile::remove(stored);
+        writeTemporary(QStringLiteral("controller.xml"), "<lir1Settings formatVerMaj=\"3\"/>");
     ControllerCommands commands;
     QByteArray received;
     ControllerCommands::Result result = ControllerCommands::Result::LinkFailed;
@@ -301,8 +298,8 @@ bool EditorBench::link(bool write, int baud, Figures& figures, QString& error)
     emulator.closeWriteChannel();
     emulator.waitForFinished(5000);
     QFile copy(stored);
-    const bool sameText = write ? copy.open(QIODevice::ReadOnly) && copy.readAll() == document
-                                : received == document;
+    const bool sameText =
+        write ? copy.open(QIODevice::ReadOnly) && copy.readAll() == document : received == document;
     if (result != ControllerCommands::Result::Done || !sameText) {
         error = QStringLiteral("the document did not cross the line whole");
         return false;

@@ -23,7 +23,8 @@ public:
     // Named figures of one measurement: seconds, bytes or counts.
     using Figures = QList<QPair<QString, double>>;
 
-    explicit EditorBench(const QString& toolsDir);
+    // `toolsDir` holds lir-controller-sim; files go into `tempDir`.
+    EditorBench(const QString& toolsDir, const QString& tempDir);
     ~EditorBench();
 
     // The rows this class knows, in table order.
@@ -47,9 +48,9 @@ private:
     bool quiet(QString& error) const;
 
     QString m_ToolsDir;
+    QString m_TempDir;
     QString m_Messages;
     std::unique_ptr<QTextStream> m_MessageStream;
     std::unique_ptr<BenchDialogs> m_Dialogs;
     std::unique_ptr<MainWindow> m_Window;
-    QString m_TempDir;
 };

@@ -73,8 +73,8 @@ void SettingsGenerator::writeContainer(int depth, const QByteArray& parentSwitch
 {
     const QByteArray indent = kStep.repeated(depth);
     const int number = ++m_Counts.containers;
-    m_Text += indent + "<!-- " + (depth == 1 ? "Раздел " : "Группа ") + numberText(number) +
-              " -->\n";
+    m_Text +=
+        indent + "<!-- " + (depth == 1 ? "Раздел " : "Группа ") + numberText(number) + " -->\n";
     m_Text += indent + "<container name=\"" + (depth == 1 ? "Раздел " : "Группа ") +
               numberText(number) + "\">\n";
     if (!parentSwitch.isEmpty() && chance(20)) {
@@ -168,25 +168,25 @@ void SettingsGenerator::writeNumber(QByteArray& attributes, QVector<Source>& sou
             attributes += " key=\"" + key + '"';
             sources.append({key, 'n', 0, max});
         }
-        attributes += " type=\"number\" min=\"0\" max=\"" + numberText(max) + "\" e=\"0\" value=\"" +
-                numberText(value) + '"';
+        attributes += " type=\"number\" min=\"0\" max=\"" + numberText(max) +
+                      "\" e=\"0\" value=\"" + numberText(value) + '"';
         break;
     }
     case 2:
         attributes += " type=\"number\" min=\"0.0\" max=\"100.0\" e=\"-1\" value=\"" +
-                fixedText(between(0, 999) * 10, 1) + '"';
+                      fixedText(between(0, 999) * 10, 1) + '"';
         break;
     case 3:
         attributes += " type=\"number\" min=\"-50.00\" max=\"50.00\" e=\"-2\" value=\"" +
-                fixedText(between(-4999, 4999), 2) + '"';
+                      fixedText(between(-4999, 4999), 2) + '"';
         break;
     default:
         if (chance(50)) {
             attributes += " type=\"number\" min=\"0\" max=\"10000\" e=\"1\" value=\"" +
-                    numberText(between(0, 1000) * 10) + '"';
+                          numberText(between(0, 1000) * 10) + '"';
         } else {
             attributes += " type=\"number\" min=\"1\" max=\"1000\" value=\"" +
-                    numberText(between(1, 1000)) + '"';
+                          numberText(between(1, 1000)) + '"';
         }
         break;
     }
@@ -203,7 +203,8 @@ void SettingsGenerator::writeString(QByteArray& attributes)
         attributes += " lenMax=\"" + numberText(lenMax) + '"';
     if (*stringClass.symbol)
         attributes += QByteArray(" letters=\"") + stringClass.symbol + '"';
-    attributes += " value=\"" + textOf(stringClass.alphabet, between(1, limited ? lenMax : 24)) + '"';
+    attributes +=
+        " value=\"" + textOf(stringClass.alphabet, between(1, limited ? lenMax : 24)) + '"';
 }
 
 void SettingsGenerator::writeItems(const QByteArray& indent, QByteArray& attributes,
@@ -222,13 +223,11 @@ void SettingsGenerator::writeItems(const QByteArray& indent, QByteArray& attribu
             sources.append({key, 'e', count, 0});
         }
     }
-    attributes +=
-        QByteArray(" type=\"") + (flags ? "flags" : "enum") + "\" value=\"" + value + '"';
+    attributes += QByteArray(" type=\"") + (flags ? "flags" : "enum") + "\" value=\"" + value + '"';
     children += indent + "<namedValues>\n";
     for (int i = 0; i < count; ++i) {
         children += indent + kStep + "<item name=\"" + (flags ? "Флаг " : "Вариант ") +
-                    numberText(i + 1) + "\" key=\"" + (flags ? "f" : "") + numberText(i) +
-                    "\"/>\n";
+                    numberText(i + 1) + "\" key=\"" + (flags ? "f" : "") + numberText(i) + "\"/>\n";
     }
     children += indent + "</namedValues>\n";
 }

@@ -90,16 +90,17 @@ int main(int argc, char** argv)
         written = fwrite(text.constData(), 1, size_t(text.size()), stdout) == size_t(text.size());
     } else {
         QSaveFile file(output);
-        written = file.open(QIODevice::WriteOnly) && file.write(text) == text.size() &&
-                  file.commit();
+        written =
+            file.open(QIODevice::WriteOnly) && file.write(text) == text.size() && file.commit();
     }
     if (!written) {
         fputs("lir-settings-gen: cannot write the document\n", stderr);
         return 1;
     }
     const SettingsGenerator::Counts counts = generator.counts();
-    fprintf(stderr, "%d settings, %d containers, %d line conditions, %d container conditions, "
-                    "%lld bytes\n",
+    fprintf(stderr,
+            "%d settings, %d containers, %d line conditions, %d container conditions, "
+            "%lld bytes\n",
             counts.settings, counts.containers, counts.lineConditions, counts.containerConditions,
             static_cast<long long>(text.size()));
     return 0;
