@@ -10,6 +10,7 @@ class QDomElement;
 class QFrame;
 class QLabel;
 class QLineEdit;
+class QVBoxLayout;
 class QWidget;
 
 // One setting line: caption, editors and hint for one `signal` element,
@@ -52,6 +53,10 @@ private:
     void buildBitEditor();
     void buildStringEditor();
     void buildAddressEditor(TypeLine kind);
+    // The editor area's vertical layout, holding `editor` or the editors
+    // already in `layout`.
+    void giveEditorLayout(QWidget* editor);
+    void giveEditorLayout(QVBoxLayout* layout);
 
     void setLineEditText(const QString& text);
     void setCheckBoxSet(int index, bool set);
