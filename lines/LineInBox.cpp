@@ -7,6 +7,7 @@
 #include "dialogs/UserDialogs.h"
 #include "document/SymbolTable.h"
 #include "document/ValueCodec.h"
+#include "lines/HintLabel.h"
 #include "lines/IP4Validator.h"
 #include "lines/MACValidator.h"
 #include "lines/MinMaxValidator.h"
@@ -307,8 +308,7 @@ void LineInBox::createHint()
             hint += list;
         }
     }
-    m_Hint = new QLabel(hint);
-    m_Hint->setTextFormat(Qt::RichText);
+    m_Hint = new HintLabel(hint);
 }
 
 void LineInBox::slotLoadFromDom()
