@@ -9,11 +9,26 @@
 // therefore holds its text as plain text, which needs no document, until Qt
 // polishes it, which it does before the label is first shown or measured;
 // from then on it is rich text.
+//
+// Measuring rich text means laying its document out, several times over;
+// hints of the same text and font measure alike, so each text is measured
+// once and its sizes serve every hint that shows it.
 class HintLabel : public QLabel
 {
 public:
     explicit HintLabel(const QString& text);
 
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+
 protected:
     bool event(QEvent* event) override;
+
+private:
+    struct Sizes
+    {
+        QSize preferred;
+        QSize minimum;
+    };
+    Sizes sizes() const;
 };
