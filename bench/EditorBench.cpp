@@ -101,6 +101,16 @@ void settle()
         QApplication::processEvents();
 }
 
+// A click ends when the group is on the screen: its events are handled.
+// Kept a function of its own so that a profile can single it out.
+[[gnu::noinline]] double clickOn(ScrollAreaWidget* view, TreeWidgetItemLineInLeftTree* item)
+{
+    return seconds([view, item] {
+        view->slotActivatedBox(item, 0);
+        QApplication::processEvents();
+    });
+}
+
 QList<TreeWidgetItemLineInLeftTree*> itemsWithBoxes(QTreeWidget* tree)
 {
     QList<TreeWidgetItemLineInLeftTree*> items;
@@ -190,18 +200,11 @@ bool EditorBench::click(Figures& figures)
     if (items.size() < 2 || items.first()->m_Boxes.first()->m_Lines.size() != 500)
         return false;
     ScrollAreaWidget* view = m_Window->m_ScrollArea;
-    // A click ends when the group is on the screen: its events are handled.
-    const auto clickOn = [view](TreeWidgetItemLineInLeftTree* item) {
-        return seconds([view, item] {
-            view->slotActivatedBox(item, 0);
-            QApplication::processEvents();
-        });
-    };
-    figures << qMakePair(QStringLiteral("first"), clickOn(items.at(0)));
+    figures << qMakePair(QStringLiteral("first"), clickOn(view, items.at(0)));
     double again = std::numeric_limits<double>::max();
     for (int i = 0; i < kRepeats; ++i) {
-        clickOn(items.at(1));
-        again = qMin(again, clickOn(items.at(0)));
+        clickOn(view, items.at(1));
+        again = qMin(again, clickOn(view, items.at(0)));
     }
     figures << qMakePair(QStringLiteral("again"), again);
     return true;
