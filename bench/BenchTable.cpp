@@ -67,9 +67,9 @@ bool BenchTable::run(QTextStream& out)
 {
     bool measured = true;
     for (const QString& row : EditorBench::rowNames()) {
-        if (wanted(row))
-            measured = measure(row, isPaced(row) ? m_Settings.pacedRuns : m_Settings.runs, out) &&
-                       measured;
+        const int runs = isPaced(row) ? m_Settings.pacedRuns : m_Settings.runs;
+        if (wanted(row) && runs > 0)
+            measured = measure(row, runs, out) && measured;
     }
     printTable(out);
     return measured;
