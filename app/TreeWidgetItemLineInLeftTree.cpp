@@ -11,8 +11,9 @@ namespace {
 QFrame* newSeparator()
 {
     auto* separator = new QFrame;
-    separator->setFrameShape(QFrame::HLine);
-    separator->setFrameShadow(QFrame::Raised);
+    // Shape and shadow in one step: each change of the frame's style asks
+    // the style for the frame's width again.
+    separator->setFrameStyle(QFrame::HLine | QFrame::Raised);
     return separator;
 }
 } // namespace

@@ -4,6 +4,7 @@
 #include <QObject>
 
 class QDomDocument;
+class QDomElement;
 class QDomNode;
 class QTreeWidget;
 class ScrollAreaWidget;
@@ -63,6 +64,9 @@ public slots:
 
 private:
     void discardDocument();
+    // The walk from the document element, with the polishing of the new
+    // widgets left to their first showing.
+    void buildScreens(const QDomElement& root);
     LoadResult parseAndBuild(const QByteArray& text);
     void loadValuesFromDom();
 

@@ -7,6 +7,7 @@
 #include "dialogs/UserDialogs.h"
 #include "document/SymbolTable.h"
 #include "document/ValueCodec.h"
+#include "lines/HintLabel.h"
 #include "lines/IP4Validator.h"
 #include "lines/MACValidator.h"
 #include "lines/MinMaxValidator.h"
@@ -182,7 +183,7 @@ void LineInBox::buildItemEditors(TypeLine kind)
                            QStringLiteral("(\"item\") in namedValues. "));
         return;
     }
-    auto* layout = new QVBoxLayout(m_Editor);
+    auto* layout = new QVBoxLayout;
     // The list of items ends at the first node that is not an element.
     for (QDomNode node = firstItem; !node.isNull() && node.isElement(); node = node.nextSibling()) {
         const QDomElement item = node.toElement();
@@ -190,6 +191,7 @@ void LineInBox::buildItemEditors(TypeLine kind)
         layout->addWidget(editor);
         m_Widgets.append(editor);
     }
+    giveEditorLayout(layout);
 }
 
 QWidget* LineInBox::newFlagsCheckBox(const QDomElement& item)
@@ -220,30 +222,27 @@ QWidget* LineInBox::newEnumRadioButton(const QDomElement& item)
 void LineInBox::buildNumberEditor()
 {
     m_TypeLine = xmlnumber;
-    auto* layout = new QVBoxLayout(m_Editor);
     auto* edit = new QLineEdit;
     edit->setValidator(new MinMaxValidator(this, *m_Element));
     connect(edit, SIGNAL(textEdited(QString)), this, SLOT(slotWriteDataToDom(QString)));
     connect(edit, SIGNAL(editingFinished()), this, SLOT(slotEndFocsNumber()));
-    layout->addWidget(edit);
     m_Widgets.append(edit);
+    giveEditorLayout(edit);
 }
 
 void LineInBox::buildBitEditor()
 {
     m_TypeLine = xmlbit;
-    auto* layout = new QVBoxLayout(m_Editor);
     auto* box = new QCheckBox;
     startUndetermined(box);
     connect(box, SIGNAL(stateChanged(int)), this, SLOT(slotWriteDataToDom(int)));
     m_Widgets.append(box);
-    layout->addWidget(box);
+    giveEditorLayout(box);
 }
 
 void LineInBox::buildStringEditor()
 {
     m_TypeLine = xmlstring;
-    auto* layout = new QVBoxLayout(m_Editor);
     auto* edit = new QLineEdit;
     const QString lenMax = m_Element->attribute(QStringLiteral("lenMax"));
     if (!lenMax.isEmpty()) {
@@ -257,13 +256,12 @@ void LineInBox::buildStringEditor()
         edit->setValidator(validator);
     connect(edit, SIGNAL(textChanged(QString)), this, SLOT(slotWriteDataToDom(QString)));
     m_Widgets.append(edit);
-    layout->addWidget(edit);
+    giveEditorLayout(edit);
 }
 
 void LineInBox::buildAddressEditor(TypeLine kind)
 {
     m_TypeLine = kind;
-    auto* layout = new QVBoxLayout(m_Editor);
     auto* edit = new QLineEdit;
     if (kind == xmlmacAddress) {
         edit->setMaxLength(17);
@@ -276,7 +274,25 @@ void LineInBox::buildAddressEditor(TypeLine kind)
     connect(edit, SIGNAL(textChanged(QString)), this, SLOT(slotWriteDataToDom(QString)));
     edit->installEventFilter(this);
     m_Widgets.append(edit);
-    layout->addWidget(edit);
+    giveEditorLayout(edit);
+}
+
+void LineInBox::giveEditorLayout(QWidget* editor)
+{
+    auto* layout = new QVBoxLayout;
+    layout->addWidget(editor);
+    giveEditorLayout(layout);
+}
+
+void LineInBox::giveEditorLayout(QVBoxLayout* layout)
+{
+    // A layout made on its widget asks the widget for a layout pass at once
+    // by posting an event. The queue of posted events holds one event for
+    // every widget made during the load, and Qt scans all of it before it
+    // posts to a widget that already waits for an event, so that asking
+    // made the load quadratic. A layout filled first and then set asks for
+    // no pass; the box's layout lays the editor area out when it is shown.
+    m_Editor->setLayout(layout);
 }
 
 void LineInBox::createHint()
@@ -299,8 +315,7 @@ void LineInBox::createHint()
             hint += list;
         }
     }
-    m_Hint = new QLabel(hint);
-    m_Hint->setTextFormat(Qt::RichText);
+    m_Hint = new HintLabel(hint);
 }
 
 void LineInBox::slotLoadFromDom()

@@ -11,6 +11,7 @@ class QEvent;
 class QFrame;
 class QLabel;
 class QLineEdit;
+class QVBoxLayout;
 class QWidget;
 
 // One setting line: caption, editors and hint for one `signal` element,
@@ -59,6 +60,10 @@ private:
     void buildBitEditor();
     void buildStringEditor();
     void buildAddressEditor(TypeLine kind);
+    // The editor area's vertical layout, holding `editor` or the editors
+    // already in `layout`.
+    void giveEditorLayout(QWidget* editor);
+    void giveEditorLayout(QVBoxLayout* layout);
 
     void setLineEditText(const QString& text);
     void setCheckBoxSet(int index, bool set);

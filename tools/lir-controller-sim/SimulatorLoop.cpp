@@ -72,7 +72,12 @@ void SimulatorLoop::checkStdin()
 void SimulatorLoop::serveReadableLine()
 {
     char bytes[65536];
-    const ssize_t count = read(m_LineFd, bytes, sizeof bytes);
+    // A pseudo-terminal takes requests as fast as they are written; paced,
+    // it delivers a hundredth of a second's worth at a time. A serial device
+    // is paced by its own line.
+    const bool pacedIntake = m_Options.baud > 0 && m_Options.devicePath.isEmpty();
+    const size_t wanted = pacedIntake ? size_t(qMax(1, m_Options.baud / 100)) : sizeof bytes;
+    const ssize_t count = read(m_LineFd, bytes, qMin(wanted, sizeof bytes));
     if (count <= 0) {
         if (count == 0 || (errno != EAGAIN && errno != EINTR)) {
             log(QStringLiteral("line closed"));
@@ -80,6 +85,8 @@ void SimulatorLoop::serveReadableLine()
         }
         return;
     }
+    if (pacedIntake && !waitForIntake(count))
+        return;
     for (const SimulatedController::Answer& each :
          m_Controller.feed(QByteArray(bytes, int(count)))) {
         answer(each);
@@ -111,6 +118,18 @@ bool SimulatorLoop::send(const QByteArray& reply)
             return false;
     }
     return true;
+}
+
+bool SimulatorLoop::waitForIntake(qint64 count)
+{
+    // The bytes arrive one after another at ten bits a byte, counted from
+    // when the line was last free, so the time spent reading and serving
+    // does not slow the line down.
+    if (!m_LineClock.isValid())
+        m_LineClock.start();
+    const qint64 now = m_LineClock.nsecsElapsed();
+    m_LineFreeNs = qMax(m_LineFreeNs, now) + count * 10 * 1000000000 / m_Options.baud;
+    return sleepFor(int((m_LineFreeNs - now) / 1000000));
 }
 
 bool SimulatorLoop::writePaced(const QByteArray& piece)

@@ -2,6 +2,8 @@
 
 #include "tools/lir-controller-sim/SimulatedController.h"
 
+#include <QElapsedTimer>
+
 class SimulatorOptions;
 
 // Serves requests on the line until a stop signal, the end of standard input
@@ -27,6 +29,9 @@ private:
     void serveReadableLine();
     void answer(const SimulatedController::Answer& answer);
     bool send(const QByteArray& reply);
+    // Holds the reading of a paced line until `count` bytes could have
+    // crossed it.
+    bool waitForIntake(qint64 count);
     bool writePaced(const QByteArray& piece);
     bool writeAll(const char* data, qint64 size);
     bool sleepFor(int milliseconds);
@@ -36,6 +41,8 @@ private:
     int m_LineFd;
     const SimulatorOptions& m_Options;
     SimulatedController m_Controller;
+    QElapsedTimer m_LineClock;
+    qint64 m_LineFreeNs = 0; // when the paced line has delivered what was read
     int m_Exchanges = 0;
     bool m_Stop = false;
     bool m_Failed = false;

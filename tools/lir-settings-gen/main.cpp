@@ -1,0 +1,107 @@
+#include "tools/lir-settings-gen/SettingsGenerator.h"
+
+#include <QCoreApplication>
+#include <QSaveFile>
+#include <QStringList>
+#include <cstdio>
+
+namespace {
+const char* const kHelp =
+    "Usage: lir-settings-gen [OPTIONS] SETTINGS\n"
+    "       lir-settings-gen [OPTIONS] --bytes N\n"
+    "\n"
+    "Writes a generated ЛИР settings document with SETTINGS settings (or as many as\n"
+    "make it at least N bytes long) to standard output: every kind of setting,\n"
+    "nested containers, symbols, and visibility conditions on about a fifth of the\n"
+    "settings. The editor accepts every value; the same options give the same text.\n"
+    "\n"
+    "Options:\n"
+    "  -o FILE          write into FILE instead\n"
+    "  --seed N         seed of the document (default 1)\n"
+    "  --min-group N    fewest settings directly in a container (default 10)\n"
+    "  --max-group N    most settings directly in a container (default 200)\n"
+    "  --help           show this help and exit\n"
+    "\n"
+    "What the document holds is printed on standard error.\n";
+
+bool readCount(const QString& text, qint64 minimum, qint64& value)
+{
+    bool ok = false;
+    value = text.toLongLong(&ok);
+    return ok && value >= minimum && value <= (qint64(1) << 31) - 1;
+}
+
+bool parse(const QStringList& args, SettingsGenerator::Options& options, QString& output,
+           bool& help)
+{
+    bool counted = false;
+    for (int i = 0; i < args.size(); ++i) {
+        const QString& argument = args.at(i);
+        const QString value = args.value(i + 1);
+        qint64 number = 0;
+        if (argument == QLatin1String("--help")) {
+            help = true;
+            return true;
+        }
+        if (argument == QLatin1String("-o") && !value.isEmpty()) {
+            output = value;
+        } else if (argument == QLatin1String("--seed") && readCount(value, 0, number)) {
+            options.seed = quint32(number);
+        } else if (argument == QLatin1String("--min-group") && readCount(value, 1, number)) {
+            options.minGroup = int(number);
+        } else if (argument == QLatin1String("--max-group") && readCount(value, 1, number)) {
+            options.maxGroup = int(number);
+        } else if (argument == QLatin1String("--bytes") && !counted &&
+                   readCount(value, 1, number)) {
+            options.minBytes = number;
+            counted = true;
+        } else if (!argument.startsWith(QLatin1Char('-')) && !counted &&
+                   readCount(argument, 0, number)) {
+            options.settings = int(number);
+            counted = true;
+            continue;
+        } else {
+            return false;
+        }
+        ++i;
+    }
+    return counted && options.minGroup <= options.maxGroup;
+}
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QCoreApplication application(argc, argv);
+    SettingsGenerator::Options options;
+    QString output;
+    bool help = false;
+    if (!parse(application.arguments().mid(1), options, output, help)) {
+        fputs("lir-settings-gen: bad arguments\nTry lir-settings-gen --help\n", stderr);
+        return 2;
+    }
+    if (help) {
+        fputs(kHelp, stdout);
+        return 0;
+    }
+    SettingsGenerator generator(options);
+    const QByteArray text = generator.document();
+    bool written = false;
+    if (output.isEmpty()) {
+        written = fwrite(text.constData(), 1, size_t(text.size()), stdout) == size_t(text.size());
+    } else {
+        QSaveFile file(output);
+        written =
+            file.open(QIODevice::WriteOnly) && file.write(text) == text.size() && file.commit();
+    }
+    if (!written) {
+        fputs("lir-settings-gen: cannot write the document\n", stderr);
+        return 1;
+    }
+    const SettingsGenerator::Counts counts = generator.counts();
+    fprintf(stderr,
+            "%d settings, %d containers, %d line conditions, %d container conditions, "
+            "%lld bytes\n",
+            counts.settings, counts.containers, counts.lineConditions, counts.containerConditions,
+            static_cast<long long>(text.size()));
+    return 0;
+}
