@@ -53,6 +53,7 @@ private:
     void buildStringEditor();
     void buildAddressEditor(TypeLine kind);
 
+    void loadFlags(const QString& value);
     void setLineEditText(const QString& text);
     void setCheckBoxSet(int index, bool set);
     void chooseRadioButton(const QString& key);
@@ -64,4 +65,7 @@ private:
     // A parentless about box whose text ends with the element's line number.
     void reportElementFault(const QString& title, const QString& textHead);
     void reportMissingKey();
+
+    // While loadFlags sets the boxes, their writes are collected by it.
+    bool m_SettingFlags = false;
 };
