@@ -49,9 +49,12 @@ bool DocumentParser::precheck(const QByteArray& text, Result& result)
         result.column = utf8.column;
         return false;
     }
-    // The entities go first: the depth check's own reader expands them.
+    // The entities go first: the depth check's own reader expands them. A
+    // text without a declaration of them is not decoded for the measure.
+    const bool mayDeclare = text.contains("<!ENTITY") || !Utf8Check::keepsAscii(text);
     const EntityCheck::Result entities =
-        EntityCheck::check(MarkupCursor::decode(text), kMaxEntityExpansion);
+        mayDeclare ? EntityCheck::check(MarkupCursor::decode(text), kMaxEntityExpansion)
+                   : EntityCheck::Result();
     if (entities.fault != EntityCheck::Fault::None) {
         result.reason = entities.fault == EntityCheck::Fault::TooLarge
                             ? QStringLiteral("Слишком большая подстановка сущностей (больше ") +

@@ -43,10 +43,15 @@ Utf8Check::Result Utf8Check::findInvalid(const QByteArray& text)
     return result;
 }
 
-bool Utf8Check::readAsUtf8(const QByteArray& text)
+bool Utf8Check::keepsAscii(const QByteArray& text)
 {
     const QByteArray start = text.left(4);
-    if (start.startsWith("\xFE\xFF") || start.startsWith("\xFF\xFE") || start.contains('\0'))
+    return !start.startsWith("\xFE\xFF") && !start.startsWith("\xFF\xFE") && !start.contains('\0');
+}
+
+bool Utf8Check::readAsUtf8(const QByteArray& text)
+{
+    if (!keepsAscii(text))
         return false;
     const QByteArray encoding = declaredEncoding(text);
     if (encoding.isEmpty())

@@ -20,11 +20,13 @@ public:
 
     static Result findInvalid(const QByteArray& text);
 
-    // Whether the parser reads `text` as UTF-8: no byte-order mark of UTF-16
-    // or UTF-32 and none of their zero bytes at the start, and an XML
-    // declaration that names UTF-8, an encoding unknown to Qt (the parser
-    // then falls back to UTF-8) or no encoding at all.
+    // Whether the parser reads `text` as UTF-8: it keeps ASCII, and its XML
+    // declaration names UTF-8, an encoding unknown to Qt (the parser then
+    // falls back to UTF-8) or no encoding at all.
     static bool readAsUtf8(const QByteArray& text);
+    // Whether ASCII characters stand in `text` as ASCII bytes: no byte-order
+    // mark of UTF-16 or UTF-32 and none of their zero bytes at the start.
+    static bool keepsAscii(const QByteArray& text);
 
 private:
     // The length of the well-formed UTF-8 sequence at `pos`, or 0.

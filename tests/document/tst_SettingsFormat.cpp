@@ -75,9 +75,10 @@ private slots:
             << "<lir1Settings><symbols xsymbols_ab=\"4\"/></lir1Settings>"
             << "_ab" << 4 << 1;
         QTest::newRow("non-numeric code reads as 0")
-            << "<lir1Settings><symbols symbols_x=\"five\"/></lir1Settings>" << "x" << 0 << 1;
-        QTest::newRow("no symbols element")
-            << "<lir1Settings><container/></lir1Settings>" << "latin" << -1 << 0;
+            << "<lir1Settings><symbols symbols_x=\"five\"/></lir1Settings>"
+            << "x" << 0 << 1;
+        QTest::newRow("no symbols element") << "<lir1Settings><container/></lir1Settings>"
+                                            << "latin" << -1 << 0;
         QTest::newRow("symbols not directly under the root are not read")
             << "<lir1Settings><container><symbols symbols_latin=\"1\"/></container></lir1Settings>"
             << "latin" << -1 << 0;
@@ -108,9 +109,9 @@ private slots:
         // "symbols__b" and "Xsymbols_b" both name the symbol "_b".
         QDomDocument dom;
         SymbolTable table;
-        table.loadSymbols(parse(
-            dom, QStringLiteral("<lir1Settings><symbols symbols__b=\"2\" Xsymbols_b=\"5\"/>"
-                                "</lir1Settings>")));
+        table.loadSymbols(
+            parse(dom, QStringLiteral("<lir1Settings><symbols symbols__b=\"2\" Xsymbols_b=\"5\"/>"
+                                      "</lir1Settings>")));
         QCOMPARE(table.size(), 2);
         QCOMPARE(table.symbols().at(0).second, QStringLiteral("_b"));
         QCOMPARE(table.symbols().at(1).second, QStringLiteral("_b"));
@@ -193,16 +194,24 @@ private slots:
         QTest::addColumn<QString>("key");
         QTest::addColumn<int>("digit");
         QTest::addColumn<QString>("written");
-        QTest::newRow("clear the third") << "o1:1 o2:0 o3:1" << "o3" << 0 << "o1:1 o2:0 o3:0";
-        QTest::newRow("set the first") << "o1:0 o2:0" << "o1" << 1 << "o1:1 o2:0";
-        QTest::newRow("key is matched whole") << "o10:0 o1:0" << "o1" << 1 << "o10:0 o1:1";
-        QTest::newRow("order kept") << "b:0 a:0" << "a" << 1 << "b:0 a:1";
-        QTest::newRow("only the digit is replaced") << "a:0x b:0" << "a" << 1 << "a:1x b:0";
-        QTest::newRow("missing key appended") << "a:1" << "b" << 1 << "a:1 b:1";
-        QTest::newRow("missing key, empty value") << "" << "b" << 0 << "b:0";
-        QTest::newRow("token with empty digit gains it") << "a: b:1" << "a" << 1 << "a:1 b:1";
-        QTest::newRow("key inside another token is not matched") << "xa:0" << "a" << 1
-                                                                  << "xa:0 a:1";
+        QTest::newRow("clear the third") << "o1:1 o2:0 o3:1"
+                                         << "o3" << 0 << "o1:1 o2:0 o3:0";
+        QTest::newRow("set the first") << "o1:0 o2:0"
+                                       << "o1" << 1 << "o1:1 o2:0";
+        QTest::newRow("key is matched whole") << "o10:0 o1:0"
+                                              << "o1" << 1 << "o10:0 o1:1";
+        QTest::newRow("order kept") << "b:0 a:0"
+                                    << "a" << 1 << "b:0 a:1";
+        QTest::newRow("only the digit is replaced") << "a:0x b:0"
+                                                    << "a" << 1 << "a:1x b:0";
+        QTest::newRow("missing key appended") << "a:1"
+                                              << "b" << 1 << "a:1 b:1";
+        QTest::newRow("missing key, empty value") << ""
+                                                  << "b" << 0 << "b:0";
+        QTest::newRow("token with empty digit gains it") << "a: b:1"
+                                                         << "a" << 1 << "a:1 b:1";
+        QTest::newRow("key inside another token is not matched") << "xa:0"
+                                                                 << "a" << 1 << "xa:0 a:1";
     }
 
     void flagsWriting()
@@ -212,6 +221,40 @@ private slots:
         QFETCH(int, digit);
         QFETCH(QString, written);
         QCOMPARE(ValueCodec::flagsWithDigit(value, key, digit), written);
+    }
+
+    void flagsWritingTogether_data()
+    {
+        QTest::addColumn<QString>("value");
+        QTest::addColumn<QString>("writes"); // key=digit, in order
+        QTest::addColumn<QString>("written");
+        QTest::newRow("several items") << "a:0 b:0 c:0"
+                                       << "c=1 a=1"
+                                       << "a:1 b:0 c:1";
+        QTest::newRow("the same key twice: the last write stays") << "a:0"
+                                                                  << "a=1 a=0"
+                                                                  << "a:0";
+        QTest::newRow("an appended token takes the next write") << "a:0"
+                                                                << "b=1 b=0"
+                                                                << "a:0 b:0";
+        QTest::newRow("into an empty value") << ""
+                                             << "a=1 b=0"
+                                             << "a:1 b:0";
+        QTest::newRow("keys with colons match as prefixes") << "x:y:0 x:1"
+                                                            << "x:y=1 x=0"
+                                                            << "x:0:1 x:1";
+    }
+
+    void flagsWritingTogether()
+    {
+        QFETCH(QString, value);
+        QFETCH(QString, writes);
+        QFETCH(QString, written);
+        QVector<ValueCodec::FlagWrite> list;
+        for (const QString& write : writes.split(QLatin1Char(' ')))
+            list.append({write.section(QLatin1Char('='), 0, 0),
+                         write.section(QLatin1Char('='), 1).toInt()});
+        QCOMPARE(ValueCodec::flagsWithDigits(value, list), written);
     }
 };
 
