@@ -17,19 +17,7 @@ bool isPredefined(const QString& name)
 // Passes over a declaration to just past its '>', quoted strings included.
 void skipDeclaration(MarkupCursor& cursor)
 {
-    QChar quote;
-    while (!cursor.atEnd()) {
-        const QChar c = cursor.at();
-        cursor.advance();
-        if (!quote.isNull()) {
-            if (c == quote)
-                quote = QChar();
-        } else if (c == QLatin1Char('"') || c == QLatin1Char('\'')) {
-            quote = c;
-        } else if (c == QLatin1Char('>')) {
-            return;
-        }
-    }
+    cursor.skipPastUnquoted(QLatin1String(">"));
 }
 
 // The replacement text of an entity value as the parser stores it: character
@@ -92,21 +80,8 @@ bool EntityCheck::readDoctype(MarkupCursor& cursor, Result& result)
     if (!cursor.startsWith(QLatin1String("<!DOCTYPE")))
         return true;
     // The name and external identifier, up to the internal subset.
-    QChar quote;
-    while (!cursor.atEnd()) {
-        const QChar c = cursor.at();
-        cursor.advance();
-        if (!quote.isNull()) {
-            if (c == quote)
-                quote = QChar();
-        } else if (c == QLatin1Char('"') || c == QLatin1Char('\'')) {
-            quote = c;
-        } else if (c == QLatin1Char('>')) {
-            return true;
-        } else if (c == QLatin1Char('[')) {
-            break;
-        }
-    }
+    if (cursor.skipPastUnquoted(QLatin1String(">[")) != QLatin1Char('['))
+        return true;
     while (!cursor.atEnd() && cursor.at() != QLatin1Char(']')) {
         if (cursor.startsWith(QLatin1String("<!--"))) {
             cursor.skipPast(QLatin1String("-->"));

@@ -24,6 +24,27 @@ bool MarkupCursor::skipPast(QLatin1String terminator)
     return true;
 }
 
+QChar MarkupCursor::skipPastUnquoted(QLatin1String stops)
+{
+    QChar quote;
+    while (!atEnd()) {
+        const QChar c = at();
+        advance();
+        if (!quote.isNull()) {
+            if (c == quote)
+                quote = QChar();
+        } else if (c == QLatin1Char('"') || c == QLatin1Char('\'')) {
+            quote = c;
+        } else {
+            for (int i = 0; i < stops.size(); ++i) {
+                if (c == stops.at(i))
+                    return c;
+            }
+        }
+    }
+    return QChar();
+}
+
 void MarkupCursor::skipSpace()
 {
     while (!atEnd() && (at() == QLatin1Char(' ') || at() == QLatin1Char('\t') ||

@@ -19,12 +19,16 @@ public:
     QChar at(int offset = 0) const
     {
         const int pos = m_Pos + offset;
-        return pos < m_Text.size() ? m_Text.at(pos) : QChar();
+        return pos >= 0 && pos < m_Text.size() ? m_Text.at(pos) : QChar();
     }
     bool startsWith(QLatin1String what) const { return m_Text.midRef(m_Pos).startsWith(what); }
     void advance(int count = 1);
     // Moves just past the next `terminator`; false (at the end) when there is none.
     bool skipPast(QLatin1String terminator);
+    // Moves just past the first of the characters `stops` that stands
+    // outside a quoted string and returns it; a null character (at the end)
+    // when there is none.
+    QChar skipPastUnquoted(QLatin1String stops);
     // Moves past a run of XML white space.
     void skipSpace();
     // Reads an XML name (letters, digits, '_', ':', '-', '.', anything beyond

@@ -10,24 +10,8 @@ namespace {
 // attribute values. Returns whether the tag closes itself with "/>".
 bool skipTag(MarkupCursor& cursor, bool& closed)
 {
-    QChar quote;
-    QChar previous;
-    while (!cursor.atEnd()) {
-        const QChar c = cursor.at();
-        cursor.advance();
-        if (!quote.isNull()) {
-            if (c == quote)
-                quote = QChar();
-        } else if (c == QLatin1Char('"') || c == QLatin1Char('\'')) {
-            quote = c;
-        } else if (c == QLatin1Char('>')) {
-            closed = true;
-            return previous == QLatin1Char('/');
-        }
-        previous = c;
-    }
-    closed = false;
-    return false;
+    closed = !cursor.skipPastUnquoted(QLatin1String(">")).isNull();
+    return closed && cursor.at(-2) == QLatin1Char('/');
 }
 
 // From just after "<!" of a declaration (DOCTYPE and the like) to just past
