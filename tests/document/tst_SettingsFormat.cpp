@@ -75,10 +75,9 @@ private slots:
             << "<lir1Settings><symbols xsymbols_ab=\"4\"/></lir1Settings>"
             << "_ab" << 4 << 1;
         QTest::newRow("non-numeric code reads as 0")
-            << "<lir1Settings><symbols symbols_x=\"five\"/></lir1Settings>"
-            << "x" << 0 << 1;
-        QTest::newRow("no symbols element") << "<lir1Settings><container/></lir1Settings>"
-                                            << "latin" << -1 << 0;
+            << "<lir1Settings><symbols symbols_x=\"five\"/></lir1Settings>" << "x" << 0 << 1;
+        QTest::newRow("no symbols element")
+            << "<lir1Settings><container/></lir1Settings>" << "latin" << -1 << 0;
         QTest::newRow("symbols not directly under the root are not read")
             << "<lir1Settings><container><symbols symbols_latin=\"1\"/></container></lir1Settings>"
             << "latin" << -1 << 0;
@@ -109,9 +108,9 @@ private slots:
         // "symbols__b" and "Xsymbols_b" both name the symbol "_b".
         QDomDocument dom;
         SymbolTable table;
-        table.loadSymbols(
-            parse(dom, QStringLiteral("<lir1Settings><symbols symbols__b=\"2\" Xsymbols_b=\"5\"/>"
-                                      "</lir1Settings>")));
+        table.loadSymbols(parse(
+            dom, QStringLiteral("<lir1Settings><symbols symbols__b=\"2\" Xsymbols_b=\"5\"/>"
+                                "</lir1Settings>")));
         QCOMPARE(table.size(), 2);
         QCOMPARE(table.symbols().at(0).second, QStringLiteral("_b"));
         QCOMPARE(table.symbols().at(1).second, QStringLiteral("_b"));
@@ -194,24 +193,16 @@ private slots:
         QTest::addColumn<QString>("key");
         QTest::addColumn<int>("digit");
         QTest::addColumn<QString>("written");
-        QTest::newRow("clear the third") << "o1:1 o2:0 o3:1"
-                                         << "o3" << 0 << "o1:1 o2:0 o3:0";
-        QTest::newRow("set the first") << "o1:0 o2:0"
-                                       << "o1" << 1 << "o1:1 o2:0";
-        QTest::newRow("key is matched whole") << "o10:0 o1:0"
-                                              << "o1" << 1 << "o10:0 o1:1";
-        QTest::newRow("order kept") << "b:0 a:0"
-                                    << "a" << 1 << "b:0 a:1";
-        QTest::newRow("only the digit is replaced") << "a:0x b:0"
-                                                    << "a" << 1 << "a:1x b:0";
-        QTest::newRow("missing key appended") << "a:1"
-                                              << "b" << 1 << "a:1 b:1";
-        QTest::newRow("missing key, empty value") << ""
-                                                  << "b" << 0 << "b:0";
-        QTest::newRow("token with empty digit gains it") << "a: b:1"
-                                                         << "a" << 1 << "a:1 b:1";
-        QTest::newRow("key inside another token is not matched") << "xa:0"
-                                                                 << "a" << 1 << "xa:0 a:1";
+        QTest::newRow("clear the third") << "o1:1 o2:0 o3:1" << "o3" << 0 << "o1:1 o2:0 o3:0";
+        QTest::newRow("set the first") << "o1:0 o2:0" << "o1" << 1 << "o1:1 o2:0";
+        QTest::newRow("key is matched whole") << "o10:0 o1:0" << "o1" << 1 << "o10:0 o1:1";
+        QTest::newRow("order kept") << "b:0 a:0" << "a" << 1 << "b:0 a:1";
+        QTest::newRow("only the digit is replaced") << "a:0x b:0" << "a" << 1 << "a:1x b:0";
+        QTest::newRow("missing key appended") << "a:1" << "b" << 1 << "a:1 b:1";
+        QTest::newRow("missing key, empty value") << "" << "b" << 0 << "b:0";
+        QTest::newRow("token with empty digit gains it") << "a: b:1" << "a" << 1 << "a:1 b:1";
+        QTest::newRow("key inside another token is not matched") << "xa:0" << "a" << 1
+                                                                  << "xa:0 a:1";
     }
 
     void flagsWriting()
