@@ -13,7 +13,9 @@ cmake -S "$here" -B "$here/build-test" -DCMAKE_BUILD_TYPE=Debug \
 cmake --build "$here/build-test" --target tst_link -j"$(nproc)"
 
 export QT_QPA_PLATFORM=offscreen
+# The sanitizer settings of the test suites (see tests/CMakeLists.txt).
 export LSAN_OPTIONS="suppressions=$here/tests/lsan.supp"
+export ASAN_OPTIONS="detect_leaks=1:fast_unwind_on_malloc=0"
 export LIR_SOAK_CYCLES="${1:-200}"
 [ $# -ge 2 ] && export LIR_SOAK_SEED="$2"
 exec "$here/build-test/tests/tst_link" TestLinkSoak
