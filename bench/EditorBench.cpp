@@ -8,7 +8,6 @@
 #include "document/XMLWork.h"
 #include "link/ControllerCommands.h"
 #include "link/LinkFrame.h"
-#include "report/ReportPrinter.h"
 #include "report/SettingsReport.h"
 #include "tools/lir-settings-gen/SettingsGenerator.h"
 
@@ -18,6 +17,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
+#include <QPrinter>
 #include <QTextDocument>
 #include <QTextStream>
 #include <QTreeWidget>
@@ -244,7 +244,10 @@ bool EditorBench::reportPdf(Figures& figures)
     figures << qMakePair(QStringLiteral("layout"), seconds([&html, &floorFile] {
                              QTextDocument document;
                              document.setHtml(html);
-                             ReportPrinter::printToPdf(document, floorFile);
+                             QPrinter printer(QPrinter::ScreenResolution);
+                             printer.setOutputFileName(floorFile);
+                             printer.setOutputFormat(QPrinter::PdfFormat);
+                             document.print(&printer);
                          }));
     figures << qMakePair(QStringLiteral("pdf"), seconds([window] { window->slotPrint(); }));
     return QFileInfo(m_TempDir + QStringLiteral("/report.pdf")).size() > 0;

@@ -31,5 +31,4 @@ private:
     // A tolerant scan of the markup that goes on past any fault and counts
     // start and end tags; used behind a stream reader that gave up.
     static Result markupPass(const QString& text, int maxDepth);
-    static QString decode(const QByteArray& text);
 };

@@ -1,5 +1,6 @@
 #include "document/ValueCodec.h"
 
+#include <QHash>
 #include <QStringList>
 
 namespace ValueCodec {
@@ -41,31 +42,91 @@ QVector<bool> flagsStates(const QString& value, int itemCount)
 
 QString flagsWithDigit(const QString& value, const QString& key, int digit)
 {
-    const QString tokenStart = key + QLatin1Char(':');
-    const QChar digitChar = QLatin1Char(digit ? '1' : '0');
-    int position = 0;
-    while (position <= value.size()) {
-        int tokenEnd = value.indexOf(QLatin1Char(' '), position);
-        if (tokenEnd < 0)
-            tokenEnd = value.size();
-        const int digitAt = position + tokenStart.size();
-        if (value.midRef(position, tokenEnd - position).startsWith(tokenStart)) {
-            // The whole run of digits gives way to the one digit, so that
-            // "key:10" keeps no stale 0. Without a digit there, the one
-            // character after the colon is replaced, or the digit inserted
-            // after a bare colon.
-            int digitsEnd = digitAt;
-            while (digitsEnd < tokenEnd && value.at(digitsEnd) >= QLatin1Char('0') &&
-                   value.at(digitsEnd) <= QLatin1Char('9'))
-                ++digitsEnd;
-            if (digitsEnd == digitAt && digitAt < tokenEnd)
-                ++digitsEnd;
-            return QString(value).replace(digitAt, digitsEnd - digitAt, digitChar);
-        }
-        position = tokenEnd + 1;
+    return flagsWithDigits(value, {{key, digit}});
+}
+
+namespace {
+// The tokens of a flags value, and where the first token of a key stands.
+// A token belongs to a key when it begins with the key and a colon, that is
+// when the part of the token before its (c+1)-th colon is the key, c being
+// the number of colons in the key (0 for every proper key). The tokens are
+// indexed by that part once for each such c that a write needs.
+class FlagTokens
+{
+public:
+    explicit FlagTokens(const QString& value)
+        : m_Tokens(value.split(QLatin1Char(' '), Qt::KeepEmptyParts))
+    {
     }
-    const QString token = tokenStart + digitChar;
-    return value.isEmpty() ? token : value + QLatin1Char(' ') + token;
+
+    void write(const QString& key, QChar digit)
+    {
+        const int colons = key.count(QLatin1Char(':'));
+        const int index = indexOf(colons).value(key, -1);
+        if (index >= 0) {
+            QString& token = m_Tokens[index];
+            // The whole run of digits after the colon gives way to the one
+            // digit, so that "key:10" keeps no stale 0. Without a digit
+            // there, the one character after the colon is replaced, and a
+            // token "key:" with nothing after the colon gains the digit.
+            const int digitAt = key.size() + 1;
+            int digitsEnd = digitAt;
+            while (digitsEnd < token.size() && token.at(digitsEnd) >= QLatin1Char('0') &&
+                   token.at(digitsEnd) <= QLatin1Char('9'))
+                ++digitsEnd;
+            if (digitsEnd == digitAt && digitAt < token.size())
+                ++digitsEnd;
+            token.replace(digitAt, digitsEnd - digitAt, digit);
+            return;
+        }
+        const QString token = key + QLatin1Char(':') + digit;
+        if (m_Tokens.size() == 1 && m_Tokens.first().isEmpty())
+            m_Tokens.first() = token;
+        else
+            m_Tokens.append(token);
+        for (auto it = m_FirstByKey.begin(); it != m_FirstByKey.end(); ++it)
+            addToIndex(it.value(), it.key(), m_Tokens.size() - 1);
+    }
+
+    QString text() const { return m_Tokens.join(QLatin1Char(' ')); }
+
+private:
+    const QHash<QString, int>& indexOf(int colons)
+    {
+        auto found = m_FirstByKey.find(colons);
+        if (found != m_FirstByKey.end())
+            return found.value();
+        QHash<QString, int>& index = m_FirstByKey[colons];
+        for (int i = 0; i < m_Tokens.size(); ++i)
+            addToIndex(index, colons, i);
+        return index;
+    }
+
+    void addToIndex(QHash<QString, int>& index, int colons, int tokenIndex) const
+    {
+        const QString& token = m_Tokens.at(tokenIndex);
+        int colon = -1;
+        for (int c = 0; c <= colons; ++c) {
+            colon = token.indexOf(QLatin1Char(':'), colon + 1);
+            if (colon < 0)
+                return;
+        }
+        const QString key = token.left(colon);
+        if (!index.contains(key))
+            index.insert(key, tokenIndex);
+    }
+
+    QStringList m_Tokens;
+    QHash<int, QHash<QString, int>> m_FirstByKey;
+};
+} // namespace
+
+QString flagsWithDigits(const QString& value, const QVector<FlagWrite>& writes)
+{
+    FlagTokens tokens(value);
+    for (const FlagWrite& write : writes)
+        tokens.write(write.key, QLatin1Char(write.digit ? '1' : '0'));
+    return tokens.text();
 }
 
 } // namespace ValueCodec

@@ -32,4 +32,14 @@ QVector<bool> flagsStates(const QString& value, int itemCount);
 // unless the value is empty) and nothing else changes.
 QString flagsWithDigit(const QString& value, const QString& key, int digit);
 
+struct FlagWrite
+{
+    QString key;
+    int digit;
+};
+
+// flags, writing several items at once: the same as applying flagsWithDigit
+// for each write in order, in time linear in the length of the value.
+QString flagsWithDigits(const QString& value, const QVector<FlagWrite>& writes);
+
 } // namespace ValueCodec

@@ -8,8 +8,9 @@
 #include "conditions/HideConds_Cont.h"
 #include "dialogs/UserDialogs.h"
 #include "document/AttributeOrder.h"
+#include "document/DocumentParser.h"
 #include "document/DocumentWalk.h"
-#include "document/NestingCheck.h"
+#include "document/OutputFile.h"
 #include "document/SymbolTable.h"
 #include "document/ValueCodec.h"
 #include "lines/LineInBox.h"
@@ -19,23 +20,15 @@
 #include <QDomDocument>
 #include <QFile>
 #include <QRegularExpression>
-#include <QSaveFile>
 #include <QTreeWidget>
 #include <QTreeWidgetItemIterator>
 
 namespace {
-const QString kOpenErrorTitle = QStringLiteral("Ошибка Открытия файла");
+const QString kOpenErrorTitle = DocumentParser::errorTitle();
 
 QString quotedFileName(const QString& fileName)
 {
     return QStringLiteral("«") + QDir::toNativeSeparators(fileName) + QStringLiteral("»");
-}
-
-void reportDocumentError(const QString& reason, qint64 line, qint64 column)
-{
-    UserDialogs::about(nullptr, kOpenErrorTitle,
-                       reason + QStringLiteral(" line=") + QString::number(line) +
-                           QStringLiteral(" col=") + QString::number(column));
 }
 
 // The serialiser writes the declaration as it was read; the text is UTF-8
@@ -120,21 +113,9 @@ void XMLWork::discardDocument()
 XMLWork::LoadResult XMLWork::parseAndBuild(const QByteArray& text)
 {
     m_Document = new QDomDocument;
-    const NestingCheck::Result nesting = NestingCheck::findTooDeep(text, kMaxNestingDepth);
-    if (nesting.tooDeep) {
-        reportDocumentError(QStringLiteral("Слишком глубокая вложенность элементов (больше ") +
-                                QString::number(kMaxNestingDepth) + QStringLiteral(" уровней)"),
-                            nesting.line, nesting.column);
-        return LoadResult::Refused;
-    }
-    QString message;
-    int line = 0;
-    int column = 0;
-    if (!m_Document->setContent(text, false, &message, &line, &column)) {
-        // The parser leaves what it read before the fault; none of it is
-        // part of a document.
-        *m_Document = QDomDocument();
-        reportDocumentError(message, line, column);
+    const DocumentParser::Result parsed = DocumentParser::parse(text, *m_Document);
+    if (!parsed.parsed) {
+        UserDialogs::about(nullptr, kOpenErrorTitle, parsed.message());
         return LoadResult::Refused;
     }
     m_SourceText = text;
@@ -260,31 +241,7 @@ QByteArray XMLWork::documentText() const
 
 bool XMLWork::saveToFile(const QString& fileName, QString& reason) const
 {
-    const QByteArray text = documentText();
-    QSaveFile file(fileName);
-    // Writing in place would leave a half-written file behind a failure.
-    file.setDirectWriteFallback(false);
-    // Unbuffered, so that a short write (a full disk) shows at once instead of
-    // being lost in the buffer and committed as a truncated file.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-        reason = file.errorString();
-        return false;
-    }
-    qint64 written = 0;
-    while (written < text.size()) {
-        const qint64 count = file.write(text.constData() + written, text.size() - written);
-        if (count <= 0) {
-            reason = file.errorString();
-            file.cancelWriting();
-            return false;
-        }
-        written += count;
-    }
-    if (!file.commit()) {
-        reason = file.errorString();
-        return false;
-    }
-    return true;
+    return OutputFile::write(fileName, documentText(), reason);
 }
 
 void XMLWork::slotSaveDomDocumentToXML(const QString& fileName)

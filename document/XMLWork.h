@@ -1,5 +1,7 @@
 #pragma once
 
+#include "document/DocumentParser.h"
+
 #include <QByteArray>
 #include <QObject>
 
@@ -15,15 +17,13 @@ class XMLWork : public QObject
 {
     Q_OBJECT
 public:
-    // Deeper nesting than this is refused before the DOM parse: the parser and
-    // the walk recurse once per level, and a real settings document stays far
-    // below it.
-    static constexpr int kMaxNestingDepth = 256;
+    // Deeper nesting than this is refused before the DOM parse.
+    static constexpr int kMaxNestingDepth = DocumentParser::kMaxNestingDepth;
 
     enum class LoadResult
     {
         Loaded,    // the document is held and its screens are built
-        Refused,   // the text is no document (parse error, nested too deeply)
+        Refused,   // the text is no document (parse error, refused by the checks)
         Unreadable // the file could not be read; no document is held
     };
 
@@ -43,7 +43,7 @@ public:
     // the loaded text. Empty without a document.
     QByteArray documentText() const;
     // Replaces `fileName` with the document as a whole or leaves it as it
-    // was; on failure `reason` says why.
+    // was (a device or a pipe is written into); on failure `reason` says why.
     bool saveToFile(const QString& fileName, QString& reason) const;
 
     QDomDocument* m_Document = nullptr;

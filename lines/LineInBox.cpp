@@ -14,6 +14,7 @@
 #include "lines/StringValidatorFactory.h"
 
 #include <QBrush>
+#include <QButtonGroup>
 #include <QCheckBox>
 #include <QDomElement>
 #include <QFocusEvent>
@@ -337,12 +338,9 @@ void LineInBox::slotLoadFromDom()
         if (!value.isEmpty())
             chooseRadioButton(value);
         break;
-    case xmlFlags: {
-        const QVector<bool> states = ValueCodec::flagsStates(value, m_Widgets.size());
-        for (int i = 0; i < states.size(); ++i)
-            setCheckBoxSet(i, states.at(i));
+    case xmlFlags:
+        loadFlags(value);
         break;
-    }
     case xmlnotset:
     case xmlunknown:
         reportElementFault(QStringLiteral("Error slotLoadFromDom m_TypeLine = ") +
@@ -350,6 +348,44 @@ void LineInBox::slotLoadFromDom()
                            QString());
         break;
     }
+}
+
+void LineInBox::loadFlags(const QString& value)
+{
+    // Each box that changes state writes its digit through its own signal,
+    // and each such write looks for its sender and its token through the
+    // whole line: quadratic for a long list. The boxes are set first and
+    // their digits written together, as the single writes would have left
+    // the value.
+    const QVector<bool> states = ValueCodec::flagsStates(value, m_Widgets.size());
+    QVector<ValueCodec::FlagWrite> writes;
+    // A box that leaves a checked state looks through all buttons of its
+    // parent for an exclusive partner, unless it belongs to a group; a group
+    // for the time of the load keeps that search away. The ids are given,
+    // as choosing a free one costs a look at every id.
+    QButtonGroup group;
+    group.setExclusive(false);
+    for (int i = 0; i < states.size(); ++i) {
+        if (auto* box = qobject_cast<QCheckBox*>(m_Widgets.at(i)))
+            group.addButton(box, i);
+    }
+    m_SettingFlags = true;
+    for (int i = 0; i < states.size(); ++i) {
+        auto* box = qobject_cast<QCheckBox*>(m_Widgets.at(i));
+        if (!box)
+            continue;
+        const Qt::CheckState before = box->checkState();
+        setCheckBoxSet(i, states.at(i));
+        // Boxes without a key are not connected and never write.
+        if (box->checkState() != before && !box->objectName().isEmpty())
+            writes.append({box->objectName(), ValueCodec::digitOfCheckState(box->checkState())});
+    }
+    m_SettingFlags = false;
+    if (writes.isEmpty())
+        return;
+    if (g_MainWindow)
+        g_MainWindow->slotCanSave(true);
+    writeValue(ValueCodec::flagsWithDigits(m_Element->attribute(kValue), writes));
 }
 
 void LineInBox::setLineEditText(const QString& text)
@@ -374,6 +410,8 @@ void LineInBox::chooseRadioButton(const QString& key)
 
 void LineInBox::slotWriteDataToDom(int state)
 {
+    if (m_SettingFlags)
+        return;
     if (g_MainWindow)
         g_MainWindow->slotCanSave(true);
     const int digit = ValueCodec::digitOfCheckState(state);

@@ -65,6 +65,7 @@ private:
     void giveEditorLayout(QWidget* editor);
     void giveEditorLayout(QVBoxLayout* layout);
 
+    void loadFlags(const QString& value);
     void setLineEditText(const QString& text);
     void setCheckBoxSet(int index, bool set);
     void chooseRadioButton(const QString& key);
@@ -85,4 +86,7 @@ private:
     // A parentless about box whose text ends with the element's line number.
     void reportElementFault(const QString& title, const QString& textHead);
     void reportMissingKey();
+
+    // While loadFlags sets the boxes, their writes are collected by it.
+    bool m_SettingFlags = false;
 };

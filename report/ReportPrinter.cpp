@@ -2,12 +2,14 @@
 
 #include "app/MainWindow.h"
 #include "dialogs/UserDialogs.h"
+#include "document/OutputFile.h"
 #include "report/SettingsReport.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QPrinter>
+#include <QTemporaryFile>
 #include <QTextDocument>
 
 namespace {
@@ -38,21 +40,29 @@ QString ReportPrinter::pdfFileName(const QString& chosen)
     return chosen.contains(QLatin1String(".pdf")) ? chosen : chosen + QStringLiteral(".pdf");
 }
 
-bool ReportPrinter::printToPdf(QTextDocument& document, const QString& fileName)
+bool ReportPrinter::printToPdf(QTextDocument& document, const QString& fileName, QString& reason)
 {
-    // The painter gives up silently when it cannot open the file, so find out
-    // first, without truncating an existing file.
-    QFile probe(fileName);
-    if (!probe.open(QIODevice::Append))
+    // The printer writes in place and says nothing when it fails, so it
+    // prints into a temporary file first; only a complete PDF goes on to
+    // replace the target as a whole.
+    QTemporaryFile printed(QDir::temp().filePath(QStringLiteral("lir-report-XXXXXX.pdf")));
+    if (!printed.open()) {
+        reason = printed.errorString();
         return false;
-    probe.close();
+    }
     QPrinter printer(QPrinter::ScreenResolution);
     printer.setDocName(QStringLiteral("Report"));
-    printer.setOutputFileName(fileName);
+    printer.setOutputFileName(printed.fileName());
     printer.setOutputFormat(QPrinter::PdfFormat);
     document.print(&printer);
-    const QFileInfo written(fileName);
-    return written.isFile() && written.size() > 0;
+    // Reopened: the printer wrote through a file of its own.
+    QFile result(printed.fileName());
+    const QByteArray pdf = result.open(QIODevice::ReadOnly) ? result.readAll() : QByteArray();
+    if (!pdf.startsWith("%PDF") || !pdf.trimmed().endsWith("%%EOF")) {
+        reason = QStringLiteral("PDF не сформирован во временном файле ") + printed.fileName();
+        return false;
+    }
+    return OutputFile::write(fileName, pdf, reason);
 }
 
 void ReportPrinter::printOnPaper(MainWindow* window, QTextDocument& document)
@@ -70,7 +80,9 @@ void ReportPrinter::printIntoPdf(MainWindow* window, QTextDocument& document)
     if (chosen.isEmpty())
         return;
     const QString fileName = pdfFileName(chosen);
-    if (!printToPdf(document, fileName))
+    QString reason;
+    if (!printToPdf(document, fileName, reason))
         UserDialogs::critical(window, QStringLiteral("Ошибка печати"),
-                              QStringLiteral("Не удалось записать файл PDF: ") + fileName);
+                              QStringLiteral("Не удалось записать файл PDF: ") + fileName +
+                                  QStringLiteral(": ") + reason);
 }

@@ -16,9 +16,10 @@ public:
     // ".pdf" anywhere (case-sensitive).
     static QString pdfFileName(const QString& chosen);
 
-    // Prints `document` into the PDF file `fileName`; false when the file
-    // could not be written.
-    static bool printToPdf(QTextDocument& document, const QString& fileName);
+    // Prints `document` into the PDF file `fileName`, which is replaced as a
+    // whole or left as it was; false with the reason when the PDF could not
+    // be printed or written.
+    static bool printToPdf(QTextDocument& document, const QString& fileName, QString& reason);
 
 private:
     static void printOnPaper(MainWindow* window, QTextDocument& document);

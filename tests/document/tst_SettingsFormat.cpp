@@ -214,6 +214,40 @@ private slots:
         QFETCH(QString, written);
         QCOMPARE(ValueCodec::flagsWithDigit(value, key, digit), written);
     }
+
+    void flagsWritingTogether_data()
+    {
+        QTest::addColumn<QString>("value");
+        QTest::addColumn<QString>("writes"); // key=digit, in order
+        QTest::addColumn<QString>("written");
+        QTest::newRow("several items") << "a:0 b:0 c:0"
+                                       << "c=1 a=1"
+                                       << "a:1 b:0 c:1";
+        QTest::newRow("the same key twice: the last write stays") << "a:0"
+                                                                  << "a=1 a=0"
+                                                                  << "a:0";
+        QTest::newRow("an appended token takes the next write") << "a:0"
+                                                                << "b=1 b=0"
+                                                                << "a:0 b:0";
+        QTest::newRow("into an empty value") << ""
+                                             << "a=1 b=0"
+                                             << "a:1 b:0";
+        QTest::newRow("keys with colons match as prefixes") << "x:y:0 x:1"
+                                                            << "x:y=1 x=0"
+                                                            << "x:0:1 x:1";
+    }
+
+    void flagsWritingTogether()
+    {
+        QFETCH(QString, value);
+        QFETCH(QString, writes);
+        QFETCH(QString, written);
+        QVector<ValueCodec::FlagWrite> list;
+        for (const QString& write : writes.split(QLatin1Char(' ')))
+            list.append({write.section(QLatin1Char('='), 0, 0),
+                         write.section(QLatin1Char('='), 1).toInt()});
+        QCOMPARE(ValueCodec::flagsWithDigits(value, list), written);
+    }
 };
 
 LIR_TEST_CLASS(TestSettingsFormat)

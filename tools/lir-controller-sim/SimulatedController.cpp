@@ -82,8 +82,10 @@ SimulatedController::Answer SimulatedController::answer(const QByteArray& frame)
         replyPayload.clear();
     }
     result.reply = LinkFrame::reply(result.command, status, replyPayload);
-    if (faulty)
+    if (faulty) {
         result.reply = withFaults(result.reply);
+        result.killAfterReply = m_Options.killAfter >= 0;
+    }
     result.log << QStringLiteral("reply %1 status %2 length %3")
                       .arg(result.command)
                       .arg(status)
@@ -175,5 +177,9 @@ QByteArray SimulatedController::withFaults(QByteArray reply) const
         reply[last - 1] = char(reply.at(last - 1) ^ 0xFF);
     }
     reply.append(QByteArray(m_Options.trailingBytes, char(0xA5)));
+    if (m_Options.cutAfter >= 0)
+        reply = reply.left(m_Options.cutAfter);
+    if (m_Options.killAfter >= 0)
+        reply = reply.left(m_Options.killAfter);
     return reply;
 }

@@ -16,6 +16,7 @@ public:
     {
         quint8 command = 0;
         bool silent = false;
+        bool killAfterReply = false; // the emulator dies once the reply is sent
         QByteArray reply;
         QStringList log; // lines for standard output
     };

@@ -4,6 +4,7 @@
 
 #include <QElapsedTimer>
 #include <cerrno>
+#include <csignal>
 #include <cstdio>
 #include <poll.h>
 #include <unistd.h>
@@ -101,6 +102,10 @@ void SimulatorLoop::answer(const SimulatedController::Answer& answer)
         log(line);
     if (!answer.silent && !send(answer.reply))
         log(QStringLiteral("reply %1 not sent").arg(answer.command));
+    if (answer.killAfterReply) {
+        log(QStringLiteral("killed"));
+        raise(SIGKILL);
+    }
     ++m_Exchanges;
     if (m_Options.exitAfter > 0 && m_Exchanges >= m_Options.exitAfter) {
         sleepFor(kLingerMs);

@@ -63,6 +63,8 @@ bool SimulatorOptions::parseOption(const QString& argument, const QString& value
         {"--baud", 50, 4000000, &baud},
         {"--fault-on", 1, 3, &faultCommand},
         {"--exit-after", 1, 1 << 30, &exitAfter},
+        {"--cut", 0, 1 << 24, &cutAfter},
+        {"--kill-after", 0, 1 << 24, &killAfter},
     };
     for (const NumberOption& option : numbers) {
         if (argument != QLatin1String(option.name))
@@ -107,7 +109,7 @@ bool SimulatorOptions::faultsApplyTo(quint8 command) const
 bool SimulatorOptions::hasFaults() const
 {
     return silent || status != 0 || wrongCommand >= 0 || wrongStart || badChecksum ||
-           trailingBytes > 0 || hugeLength;
+           trailingBytes > 0 || hugeLength || cutAfter >= 0 || killAfter >= 0;
 }
 
 QString SimulatorOptions::helpText()
@@ -140,6 +142,8 @@ QString SimulatorOptions::helpText()
         "  --bad-crc                 send a wrong checksum\n"
         "  --trailing N              send N extra bytes after the checksum\n"
         "  --huge-length             announce a payload length of 4294967295\n"
+        "  --cut N                   send only the first N bytes of the reply\n"
+        "  --kill-after N            die by SIGKILL after sending N bytes of the reply\n"
         "  --store-changed TEXT      store a written document with the value of its first\n"
         "                            setting replaced by TEXT (and re-indented)\n"
         "A command whose reply gets a fault does not store a written document.\n"

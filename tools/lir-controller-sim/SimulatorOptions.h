@@ -30,6 +30,8 @@ public:
     bool badChecksum = false;
     int trailingBytes = 0;
     bool hugeLength = false;
+    int cutAfter = -1;  // -1: the whole reply
+    int killAfter = -1; // -1: never
     int splitSize = 0;
     int pauseMs = 0;
     int baud = 0;         // 0: no pacing

@@ -1,10 +1,13 @@
 #include "tools/lir-settings/ReadCommand.h"
 
 #include "dialogs/PrintingDialogs.h"
+#include "dialogs/UserDialogs.h"
+#include "document/DocumentParser.h"
+#include "document/OutputFile.h"
 #include "link/ControllerCommands.h"
 #include "tools/lir-settings/LinkToolArguments.h"
 
-#include <QSaveFile>
+#include <QDomDocument>
 #include <QTextStream>
 #include <cstdio>
 
@@ -19,10 +22,13 @@ QString ReadCommand::help() const
 {
     return QStringLiteral(
         "Reads the settings document out of the controller on DEV, as \"Считать из\n"
-        "контроллера\" does, into FILE (replaced as a whole) or to standard output.\n"
+        "контроллера\" does, into FILE (replaced as a whole; a device or a pipe is\n"
+        "written into) or to standard output (also for FILE \"-\"). A reply that the\n"
+        "editor would refuse to load is not written anywhere.\n"
         "\n"
         "Exit status: 0 when read, 1 when the port, the link or the controller\n"
-        "failed, 2 on bad arguments or when FILE cannot be written.\n");
+        "failed or the reply is no document, 2 on bad arguments or when FILE cannot\n"
+        "be written.\n");
 }
 
 ExitCode ReadCommand::run(const QStringList& args, QTextStream& out, QTextStream& err)
@@ -36,7 +42,14 @@ ExitCode ReadCommand::run(const QStringList& args, QTextStream& out, QTextStream
     if (ControllerCommands().readDocument(ControllerPort::fromDevice(arguments.port), text) !=
         ControllerCommands::Result::Done)
         return ExitCode::Failure;
-    if (!arguments.output.isEmpty())
+    // What the editor would refuse to load is not kept either.
+    QDomDocument document;
+    const DocumentParser::Result parsed = DocumentParser::parse(text, document);
+    if (!parsed.parsed) {
+        UserDialogs::about(nullptr, DocumentParser::errorTitle(), parsed.message());
+        return ExitCode::Failure;
+    }
+    if (!arguments.output.isEmpty() && arguments.output != QLatin1String("-"))
         return save(arguments.output, text, err) ? ExitCode::Success : ExitCode::Error;
     // The document goes out byte for byte, not through the text stream.
     out.flush();
@@ -48,9 +61,9 @@ ExitCode ReadCommand::run(const QStringList& args, QTextStream& out, QTextStream
 
 bool ReadCommand::save(const QString& fileName, const QByteArray& text, QTextStream& err)
 {
-    QSaveFile file(fileName);
-    if (file.open(QIODevice::WriteOnly) && file.write(text) == text.size() && file.commit())
+    QString reason;
+    if (OutputFile::write(fileName, text, reason))
         return true;
-    err << "lir-settings: cannot write " << fileName << ": " << file.errorString() << '\n';
+    err << "lir-settings: cannot write " << fileName << ": " << reason << '\n';
     return false;
 }

@@ -1,11 +1,11 @@
 #include "tools/lir-settings/ReportCommand.h"
 
 #include "app/MainWindow.h"
+#include "document/OutputFile.h"
 #include "report/ReportPrinter.h"
 #include "report/SettingsReport.h"
 #include "tools/lir-settings/HeadlessEditor.h"
 
-#include <QSaveFile>
 #include <QTextDocument>
 #include <QTextStream>
 
@@ -30,16 +30,6 @@ bool parseArguments(const QStringList& args, QString& input, QString& output)
     return !input.isEmpty();
 }
 
-bool writeHtml(const QString& fileName, const QString& html, QString& reason)
-{
-    QSaveFile file(fileName);
-    file.setDirectWriteFallback(false);
-    if (!file.open(QIODevice::WriteOnly) || file.write(html.toUtf8()) < 0 || !file.commit()) {
-        reason = file.errorString();
-        return false;
-    }
-    return true;
-}
 } // namespace
 
 QString ReportCommand::summary() const
@@ -51,7 +41,9 @@ QString ReportCommand::help() const
 {
     return QStringLiteral(
         "Loads FILE as \"Открыть\" does and writes the settings report the editor\n"
-        "prints: HTML to standard output or to OUT, PDF when OUT ends in \".pdf\".\n"
+        "prints: HTML to standard output (also for OUT \"-\") or to OUT, PDF when OUT\n"
+        "ends in \".pdf\". OUT is replaced as a whole or left as it was; a device or\n"
+        "a pipe is written into.\n"
         "The editor's messages while loading go to standard error.\n"
         "\n"
         "Exit status: 0 when the report was written, 1 when FILE is no settings\n"
@@ -74,21 +66,20 @@ ExitCode ReportCommand::run(const QStringList& args, QTextStream& out, QTextStre
         return ExitCode::Failure;
     MainWindow& window = editor.window();
     const QString html = SettingsReport::html(window.m_Tree, window.m_ModelName, &window);
-    if (output.isEmpty()) {
+    if (output.isEmpty() || output == QLatin1String("-")) {
         out << html;
         return ExitCode::Success;
     }
+    QString reason;
+    bool written = false;
     if (output.endsWith(QLatin1String(".pdf"))) {
         QTextDocument document;
         document.setHtml(html);
-        if (!ReportPrinter::printToPdf(document, output)) {
-            err << "lir-settings report: cannot write " << output << '\n';
-            return ExitCode::Error;
-        }
-        return ExitCode::Success;
+        written = ReportPrinter::printToPdf(document, output, reason);
+    } else {
+        written = OutputFile::write(output, html.toUtf8(), reason);
     }
-    QString reason;
-    if (!writeHtml(output, html, reason)) {
+    if (!written) {
         err << "lir-settings report: cannot write " << output << ": " << reason << '\n';
         return ExitCode::Error;
     }

@@ -34,8 +34,23 @@ void SettingsTool::chooseOffscreenPlatform()
         qputenv("QT_QPA_PLATFORM", "offscreen");
 }
 
+namespace {
+QtMessageHandler g_QtHandler = nullptr;
+
+// Qt's own debug output and warnings (no runtime directory in a container,
+// fonts, platform plugins) are not the tool's messages: a clean run prints
+// nothing. A fatal message still goes out before the abort.
+void keepFatalMessagesOnly(QtMsgType type, const QMessageLogContext& context,
+                           const QString& message)
+{
+    if (type == QtFatalMsg && g_QtHandler)
+        g_QtHandler(type, context, message);
+}
+} // namespace
+
 int SettingsTool::run(int argc, char** argv)
 {
+    g_QtHandler = qInstallMessageHandler(keepFatalMessagesOnly);
     const QString first = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString();
     std::unique_ptr<ToolCommand> command = ToolCommand::create(first);
     // The platform must be chosen before the application object exists.
