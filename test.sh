@@ -19,4 +19,4 @@ fi
 
 cd "$here/build-test"
 export QT_QPA_PLATFORM=offscreen
-ctest --output-on-failure "$@"
+ctest --output-on-failure -j"$(nproc)" "$@"
