@@ -1,7 +1,6 @@
 #include "tools/lir-settings/DocumentSource.h"
 
-#include "document/NestingCheck.h"
-#include "document/XMLWork.h"
+#include "document/DocumentParser.h"
 #include "link/ControllerCommands.h"
 
 #include <QDomDocument>
@@ -44,13 +43,10 @@ bool DocumentSource::readPort(const QString& device, QByteArray& text)
 bool DocumentSource::parse(const QString& name, const QByteArray& text, QDomDocument& document,
                            QTextStream& err)
 {
-    const NestingCheck::Result nesting = NestingCheck::findTooDeep(text, XMLWork::kMaxNestingDepth);
-    QString message = QStringLiteral("elements nested too deeply");
-    int line = int(nesting.line);
-    int column = int(nesting.column);
-    if (!nesting.tooDeep && document.setContent(text, false, &message, &line, &column))
+    const DocumentParser::Result parsed = DocumentParser::parse(text, document);
+    if (parsed.parsed)
         return true;
-    err << "lir-settings: " << name << ':' << line << ':' << column
-        << ": not a settings document: " << message << '\n';
+    err << "lir-settings: " << name << ':' << parsed.line << ':' << parsed.column
+        << ": not a settings document: " << parsed.reason << '\n';
     return false;
 }
