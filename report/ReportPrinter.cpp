@@ -3,6 +3,7 @@
 #include "app/MainWindow.h"
 #include "dialogs/UserDialogs.h"
 #include "document/OutputFile.h"
+#include "report/DocumentPrinter.h"
 #include "report/SettingsReport.h"
 
 #include <QCoreApplication>
@@ -10,7 +11,6 @@
 #include <QFile>
 #include <QPrinter>
 #include <QTemporaryFile>
-#include <QTextDocument>
 
 namespace {
 const QString kPaper = QStringLiteral("на бумагу");
@@ -21,8 +21,8 @@ void ReportPrinter::print(MainWindow* window)
 {
     if (window->reportErrorFields())
         return;
-    QTextDocument document;
-    document.setHtml(SettingsReport::html(window->m_Tree, window->m_ModelName, window));
+    // The text is laid out into its document for the printer it goes to.
+    const QString html = SettingsReport::html(window->m_Tree, window->m_ModelName, window);
 
     bool chosen = false;
     const QString output = UserDialogs::current().chooseItem(
@@ -30,9 +30,9 @@ void ReportPrinter::print(MainWindow* window)
     if (!chosen)
         return;
     if (output.contains(QLatin1String("PDF")))
-        printIntoPdf(window, document);
+        printIntoPdf(window, html);
     else
-        printOnPaper(window, document);
+        printOnPaper(window, html);
 }
 
 QString ReportPrinter::pdfFileName(const QString& chosen)
@@ -40,7 +40,7 @@ QString ReportPrinter::pdfFileName(const QString& chosen)
     return chosen.contains(QLatin1String(".pdf")) ? chosen : chosen + QStringLiteral(".pdf");
 }
 
-bool ReportPrinter::printToPdf(QTextDocument& document, const QString& fileName, QString& reason)
+bool ReportPrinter::printToPdf(const QString& html, const QString& fileName, QString& reason)
 {
     // The printer writes in place and says nothing when it fails, so it
     // prints into a temporary file first; only a complete PDF goes on to
@@ -54,7 +54,7 @@ bool ReportPrinter::printToPdf(QTextDocument& document, const QString& fileName,
     printer.setDocName(QStringLiteral("Report"));
     printer.setOutputFileName(printed.fileName());
     printer.setOutputFormat(QPrinter::PdfFormat);
-    document.print(&printer);
+    DocumentPrinter::print(html, printer);
     // Reopened: the printer wrote through a file of its own.
     QFile result(printed.fileName());
     const QByteArray pdf = result.open(QIODevice::ReadOnly) ? result.readAll() : QByteArray();
@@ -65,14 +65,14 @@ bool ReportPrinter::printToPdf(QTextDocument& document, const QString& fileName,
     return OutputFile::write(fileName, pdf, reason);
 }
 
-void ReportPrinter::printOnPaper(MainWindow* window, QTextDocument& document)
+void ReportPrinter::printOnPaper(MainWindow* window, const QString& html)
 {
     QPrinter printer(QPrinter::HighResolution);
     if (UserDialogs::current().acceptPrintDialog(&printer, window))
-        document.print(&printer);
+        DocumentPrinter::print(html, printer);
 }
 
-void ReportPrinter::printIntoPdf(MainWindow* window, QTextDocument& document)
+void ReportPrinter::printIntoPdf(MainWindow* window, const QString& html)
 {
     const QString chosen = UserDialogs::current().saveFileName(
         window, QCoreApplication::translate("MainWindow", "сохранить в PDF"),
@@ -81,7 +81,7 @@ void ReportPrinter::printIntoPdf(MainWindow* window, QTextDocument& document)
         return;
     const QString fileName = pdfFileName(chosen);
     QString reason;
-    if (!printToPdf(document, fileName, reason))
+    if (!printToPdf(html, fileName, reason))
         UserDialogs::critical(window, QStringLiteral("Ошибка печати"),
                               QStringLiteral("Не удалось записать файл PDF: ") + fileName +
                                   QStringLiteral(": ") + reason);

@@ -3,7 +3,6 @@
 #include <QString>
 
 class MainWindow;
-class QTextDocument;
 
 // The "Печать" command: checks the fields to correct, builds the report and
 // prints it on paper or into a PDF file.
@@ -16,12 +15,12 @@ public:
     // ".pdf" anywhere (case-sensitive).
     static QString pdfFileName(const QString& chosen);
 
-    // Prints `document` into the PDF file `fileName`, which is replaced as a
-    // whole or left as it was; false with the reason when the PDF could not
-    // be printed or written.
-    static bool printToPdf(QTextDocument& document, const QString& fileName, QString& reason);
+    // Prints the report `html` into the PDF file `fileName`, which is
+    // replaced as a whole or left as it was; false with the reason when the
+    // PDF could not be printed or written.
+    static bool printToPdf(const QString& html, const QString& fileName, QString& reason);
 
 private:
-    static void printOnPaper(MainWindow* window, QTextDocument& document);
-    static void printIntoPdf(MainWindow* window, QTextDocument& document);
+    static void printOnPaper(MainWindow* window, const QString& html);
+    static void printIntoPdf(MainWindow* window, const QString& html);
 };

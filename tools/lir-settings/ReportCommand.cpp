@@ -6,7 +6,6 @@
 #include "report/SettingsReport.h"
 #include "tools/lir-settings/HeadlessEditor.h"
 
-#include <QTextDocument>
 #include <QTextStream>
 
 LIR_TOOL_COMMAND(ReportCommand)
@@ -73,9 +72,7 @@ ExitCode ReportCommand::run(const QStringList& args, QTextStream& out, QTextStre
     QString reason;
     bool written = false;
     if (output.endsWith(QLatin1String(".pdf"))) {
-        QTextDocument document;
-        document.setHtml(html);
-        written = ReportPrinter::printToPdf(document, output, reason);
+        written = ReportPrinter::printToPdf(html, output, reason);
     } else {
         written = OutputFile::write(output, html.toUtf8(), reason);
     }
