@@ -4,12 +4,24 @@
 
 void MarkupCursor::advance(int count)
 {
-    for (; count > 0 && !atEnd(); --count) {
-        if (m_Text.at(m_Pos) == QLatin1Char('\n')) {
+    if (count > 0)
+        m_Pos = m_Text.size() - m_Pos > count ? m_Pos + count : m_Text.size();
+}
+
+void MarkupCursor::skipTo(QChar c)
+{
+    const int found = m_Text.indexOf(c, m_Pos);
+    m_Pos = found < 0 ? m_Text.size() : found;
+}
+
+void MarkupCursor::countLines() const
+{
+    const QChar* text = m_Text.constData();
+    for (; m_Counted < m_Pos; ++m_Counted) {
+        if (text[m_Counted] == QLatin1Char('\n')) {
             ++m_Line;
-            m_LineStart = m_Pos + 1;
+            m_LineStart = m_Counted + 1;
         }
-        ++m_Pos;
     }
 }
 
@@ -26,10 +38,11 @@ bool MarkupCursor::skipPast(QLatin1String terminator)
 
 QChar MarkupCursor::skipPastUnquoted(QLatin1String stops)
 {
+    const QChar* text = m_Text.constData();
+    const int size = m_Text.size();
     QChar quote;
-    while (!atEnd()) {
-        const QChar c = at();
-        advance();
+    while (m_Pos < size) {
+        const QChar c = text[m_Pos++];
         if (!quote.isNull()) {
             if (c == quote)
                 quote = QChar();

@@ -34,8 +34,18 @@ public:
     // Reads an XML name (letters, digits, '_', ':', '-', '.', anything beyond
     // ASCII); empty when none starts here.
     QString readName();
-    qint64 line() const { return m_Line; }
-    qint64 column() const { return m_Pos - m_LineStart; }
+    // Moves to the next `c`, or to the end when there is none.
+    void skipTo(QChar c);
+    qint64 line() const
+    {
+        countLines();
+        return m_Line;
+    }
+    qint64 column() const
+    {
+        countLines();
+        return m_Pos - m_LineStart;
+    }
 
     // The text as far as its markup goes: every encoding that keeps ASCII as
     // it is reads as UTF-8 here, UTF-16 and UTF-32 are recognised by their
@@ -44,8 +54,13 @@ public:
     static bool isNameStart(QChar c);
 
 private:
+    // Lines are counted only when asked for: the scans move over megabytes
+    // and need the place of one fault at most.
+    void countLines() const;
+
     const QString& m_Text;
     int m_Pos = 0;
-    int m_LineStart = 0;
-    qint64 m_Line = 1;
+    mutable int m_Counted = 0;
+    mutable int m_LineStart = 0;
+    mutable qint64 m_Line = 1;
 };

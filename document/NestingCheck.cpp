@@ -48,13 +48,20 @@ bool skipDeclaration(MarkupCursor& cursor)
 
 NestingCheck::Result NestingCheck::findTooDeep(const QByteArray& text, int maxDepth)
 {
+    // The tolerant scan is quick, and where the markup is well formed it
+    // counts what the parser will nest; it never counts less. Only a text it
+    // finds too deep is read again by the stream reader, for the place that
+    // reader names.
+    const Result markup = markupPass(MarkupCursor::decode(text), maxDepth);
+    if (!markup.tooDeep)
+        return markup;
     Result result;
     if (streamPass(text, maxDepth, result) || result.tooDeep)
         return result;
     // The stream reader is stricter than the DOM parser (undeclared entities,
     // duplicate attributes, control characters...), so its stop does not mean
     // that the parser stops there too.
-    return markupPass(MarkupCursor::decode(text), maxDepth);
+    return markup;
 }
 
 bool NestingCheck::streamPass(const QByteArray& text, int maxDepth, Result& result)
@@ -89,7 +96,7 @@ NestingCheck::Result NestingCheck::markupPass(const QString& text, int maxDepth)
     int depth = 0;
     while (!cursor.atEnd()) {
         if (cursor.at() != QLatin1Char('<')) {
-            cursor.advance();
+            cursor.skipTo(QLatin1Char('<'));
             continue;
         }
         bool complete = true;

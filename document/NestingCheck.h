@@ -29,6 +29,6 @@ private:
     // the end of the text, which leaves the rest of the text unmeasured.
     static bool streamPass(const QByteArray& text, int maxDepth, Result& result);
     // A tolerant scan of the markup that goes on past any fault and counts
-    // start and end tags; used behind a stream reader that gave up.
+    // start and end tags; also what is left when the stream reader gave up.
     static Result markupPass(const QString& text, int maxDepth);
 };

@@ -21,26 +21,41 @@ Utf8Check::Result Utf8Check::findInvalid(const QByteArray& text)
     Result result;
     if (!readAsUtf8(text))
         return result;
-    qint64 line = 1;
-    qint64 column = 0;
-    int pos = text.startsWith("\xEF\xBB\xBF") ? 3 : 0;
-    while (pos < text.size()) {
-        const int length = sequenceLength(text, pos);
-        if (length == 0) {
-            result.invalid = true;
-            result.line = line;
-            result.column = column + 1;
-            return result;
-        }
+    const int start = text.startsWith("\xEF\xBB\xBF") ? 3 : 0;
+    const int bad = firstInvalid(text, start);
+    if (bad < 0)
+        return result;
+    // Counted only for a fault: most texts are valid, and long.
+    result.invalid = true;
+    result.line = 1;
+    for (int pos = start; pos < bad; pos += sequenceLength(text, pos)) {
         if (text.at(pos) == '\n') {
-            ++line;
-            column = 0;
+            ++result.line;
+            result.column = 0;
         } else {
-            ++column;
+            ++result.column;
         }
+    }
+    ++result.column;
+    return result;
+}
+
+int Utf8Check::firstInvalid(const QByteArray& text, int start)
+{
+    const char* bytes = text.constData();
+    const int size = text.size();
+    int pos = start;
+    while (pos < size) {
+        if (quint8(bytes[pos]) < 0x80) {
+            ++pos;
+            continue;
+        }
+        const int length = sequenceLength(text, pos);
+        if (length == 0)
+            return pos;
         pos += length;
     }
-    return result;
+    return -1;
 }
 
 bool Utf8Check::keepsAscii(const QByteArray& text)

@@ -29,6 +29,9 @@ public:
     static bool keepsAscii(const QByteArray& text);
 
 private:
+    // Where the first sequence from `start` on that is not UTF-8 begins; -1
+    // when there is none.
+    static int firstInvalid(const QByteArray& text, int start);
     // The length of the well-formed UTF-8 sequence at `pos`, or 0.
     static int sequenceLength(const QByteArray& text, int pos);
     static QByteArray declaredEncoding(const QByteArray& text);
