@@ -2,6 +2,35 @@
 
 #include <QEvent>
 #include <QHash>
+#include <QTextDocument>
+#include <QTextFrame>
+#include <QtMath>
+
+namespace {
+// The size a label gives its rich text, measured as the label does: its
+// document, in the label's font, without margin, laid out at no set width.
+// The label sets that up step by step and measures three times over, each
+// step and measurement laying the document out anew; here the document is
+// laid out once, when all is set.
+QSize richTextSize(const QString& text, const QFont& font, Qt::Alignment alignment)
+{
+    QTextDocument document;
+    document.setPageSize(QSizeF(0, 0)); // a null page size defers the layout
+    document.setUndoRedoEnabled(false);
+    document.setDefaultFont(font);
+    document.setHtml(text);
+    QTextOption option = document.defaultTextOption();
+    option.setAlignment(alignment);
+    option.setWrapMode(QTextOption::ManualWrap);
+    document.setDefaultTextOption(option);
+    QTextFrameFormat format = document.rootFrame()->frameFormat();
+    format.setMargin(0);
+    document.rootFrame()->setFrameFormat(format);
+    document.setTextWidth(-1);
+    const QSizeF size = document.size();
+    return QSize(qCeil(size.width()), qCeil(size.height()));
+}
+} // namespace
 
 HintLabel::HintLabel(const QString& text)
 {
@@ -37,7 +66,16 @@ HintLabel::Sizes HintLabel::sizes() const
     const auto found = measured.constFind(key);
     if (found != measured.constEnd())
         return found.value();
-    const Sizes sizes{QLabel::sizeHint(), QLabel::minimumSizeHint()};
+    Sizes sizes;
+    if (text().isEmpty()) {
+        // A label without text measures as no text at all.
+        sizes = {QLabel::sizeHint(), QLabel::minimumSizeHint()};
+    } else {
+        // A hint has neither margin, indent, frame nor word wrap: the
+        // label's preferred and minimum sizes are both its text's.
+        const QSize size = richTextSize(text(), font(), alignment());
+        sizes = {size, size};
+    }
     measured.insert(key, sizes);
     return sizes;
 }
