@@ -7,6 +7,7 @@
 #include "dialogs/UserDialogs.h"
 #include "document/SymbolTable.h"
 #include "document/ValueCodec.h"
+#include "lines/CaptionLabel.h"
 #include "lines/HintLabel.h"
 #include "lines/IP4Validator.h"
 #include "lines/MACValidator.h"
@@ -113,7 +114,7 @@ LineInBox::LineInBox(const QDomElement& element, QObject* parent)
     const QString measure = element.attribute(QStringLiteral("measure"));
     if (!measure.isEmpty())
         caption += QStringLiteral(", ") + measure;
-    m_LabelName = new QLabel(caption);
+    m_LabelName = new CaptionLabel(caption);
     buildEditors();
     createHint();
     if (g_HideConds)
