@@ -2,9 +2,13 @@
 
 #include <QEvent>
 #include <QHash>
+#include <QPair>
 #include <QTextDocument>
 #include <QTextFrame>
+#include <QVector>
 #include <QtMath>
+
+#include <algorithm>
 
 namespace {
 // The size a label gives its rich text, measured as the label does: its
@@ -61,10 +65,15 @@ HintLabel::Sizes HintLabel::sizes() const
     // The sizes of a label follow from its text, font and style, and from
     // margins, indent, alignment and size limits, which no hint changes.
     ensurePolished();
-    static QHash<QString, Sizes> measured;
-    const QString key = font().key() + QLatin1Char('\n') + text();
-    const auto found = measured.constFind(key);
-    if (found != measured.constEnd())
+    // Hints come in a few fonts: the sizes are kept by font, then by text.
+    static QVector<QPair<QFont, QHash<QString, Sizes>>> measured;
+    auto byFont = std::find_if(measured.begin(), measured.end(),
+                               [this](const auto& entry) { return entry.first == font(); });
+    if (byFont == measured.end())
+        byFont = measured.insert(measured.end(), qMakePair(font(), QHash<QString, Sizes>()));
+    QHash<QString, Sizes>& byText = byFont->second;
+    const auto found = byText.constFind(text());
+    if (found != byText.constEnd())
         return found.value();
     Sizes sizes;
     if (text().isEmpty()) {
@@ -76,6 +85,6 @@ HintLabel::Sizes HintLabel::sizes() const
         const QSize size = richTextSize(text(), font(), alignment());
         sizes = {size, size};
     }
-    measured.insert(key, sizes);
+    byText.insert(text(), sizes);
     return sizes;
 }
