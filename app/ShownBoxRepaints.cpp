@@ -7,6 +7,11 @@
 
 void ShownBoxRepaints::coalesce(const QVector<BoxForLines*>& boxes)
 {
+    // The boxes ask for their repaint at once: asked for only when their
+    // posted requests are handled, it would wait for the event loop's next
+    // round, after the events of the showing.
+    for (BoxForLines* box : boxes)
+        box->update();
     auto* filter = new ShownBoxRepaints(boxes);
     QCoreApplication::instance()->installEventFilter(filter);
     // Posted events of one priority are handled in order: this call comes

@@ -397,8 +397,12 @@ void LineInBox::setLineEditText(const QString& text)
 
 void LineInBox::setCheckBoxSet(int index, bool set)
 {
-    if (auto* box = qobject_cast<QCheckBox*>(m_Widgets.value(index)))
-        box->setCheckState(set ? Qt::Checked : Qt::Unchecked);
+    auto* box = qobject_cast<QCheckBox*>(m_Widgets.value(index));
+    const Qt::CheckState state = set ? Qt::Checked : Qt::Unchecked;
+    // Giving a box the state it has only asks for a repaint, which Qt
+    // weighs against each sibling of the box: thousands in a large group.
+    if (box && box->checkState() != state)
+        box->setCheckState(state);
 }
 
 void LineInBox::chooseRadioButton(const QString& key)

@@ -37,7 +37,7 @@ const QByteArray kNested = R"(<lir1Settings formatVerMaj="1">
     <container name="E"/>
 </lir1Settings>)";
 
-// A's bit shows the line after it, which has a line below it.
+// A's bit shows the line after it, which has a line below it; E is empty.
 const QByteArray kSwitched = R"(<lir1Settings formatVerMaj="1">
     <container name="A">
         <signal name="on" key="k" type="bit" value="1"/>
@@ -45,6 +45,7 @@ const QByteArray kSwitched = R"(<lir1Settings formatVerMaj="1">
         <signal name="u" type="string" value="below"/>
     </container>
     <container name="B"><signal name="b" type="string" value="b"/></container>
+    <container name="E"/>
 </lir1Settings>)";
 
 QImage rgb(const QPixmap& pixmap)
@@ -277,12 +278,15 @@ private slots:
     void shownGroupIsPainted_data()
     {
         QTest::addColumn<QStringList>("clicks");
-        QTest::addColumn<bool>("handleEach"); // events handled after each click
-        QTest::addColumn<bool>("toggle");     // then A's bit switched off and on again
+        QTest::addColumn<bool>(
+            "handleEach");                // events handled after each click, else once at the end
+        QTest::addColumn<bool>("toggle"); // then A's bit switched off and on again
         QTest::newRow("first showing") << QStringList{"0"} << true << false;
         QTest::newRow("after another group") << QStringList{"0", "1", "0"} << true << false;
         QTest::newRow("clicks before the events are handled")
             << QStringList{"1", "0"} << false << false;
+        QTest::newRow("after a container without settings")
+            << QStringList{"0", "2", "1"} << true << false;
         QTest::newRow("a line shown after the group") << QStringList{"0"} << true << true;
     }
 
@@ -300,7 +304,8 @@ private slots:
             if (handleEach)
                 QCoreApplication::processEvents();
         }
-        QCoreApplication::processEvents();
+        if (!handleEach)
+            QCoreApplication::processEvents();
         if (toggle) {
             auto* box = qobject_cast<QCheckBox*>(editor.line("on")->m_Widgets.value(0));
             QVERIFY(box);
