@@ -21,7 +21,7 @@ void ScrollAreaWidget::slotActivatedBox(QTreeWidgetItem* item, int column)
     if (m_Current)
         m_Current->setBoxesVisible(false);
     activated->setBoxesVisible(true);
-    ShownBoxRepaints::coalesce(activated->m_Boxes);
+    ShownBoxRepaints::coalesce(activated->m_Boxes, this);
     for (BoxForLines* box : qAsConst(activated->m_Boxes))
         m_Content->setMinimumSize(box->sizeHint());
     m_Current = activated;

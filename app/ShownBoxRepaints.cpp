@@ -5,14 +5,14 @@
 #include <QCoreApplication>
 #include <QEvent>
 
-void ShownBoxRepaints::coalesce(const QVector<BoxForLines*>& boxes)
+void ShownBoxRepaints::coalesce(const QVector<BoxForLines*>& boxes, QObject* owner)
 {
     // The boxes ask for their repaint at once: asked for only when their
     // posted requests are handled, it would wait for the event loop's next
     // round, after the events of the showing.
     for (BoxForLines* box : boxes)
         box->update();
-    auto* filter = new ShownBoxRepaints(boxes);
+    auto* filter = new ShownBoxRepaints(boxes, owner);
     QCoreApplication::instance()->installEventFilter(filter);
     // Posted events of one priority are handled in order: this call comes
     // after the repaints posted by the showing.
@@ -20,7 +20,8 @@ void ShownBoxRepaints::coalesce(const QVector<BoxForLines*>& boxes)
         filter, [filter] { delete filter; }, Qt::QueuedConnection);
 }
 
-ShownBoxRepaints::ShownBoxRepaints(const QVector<BoxForLines*>& boxes)
+ShownBoxRepaints::ShownBoxRepaints(const QVector<BoxForLines*>& boxes, QObject* owner)
+    : QObject(owner)
 {
     m_Boxes.reserve(boxes.size());
     for (BoxForLines* box : boxes)
@@ -29,7 +30,8 @@ ShownBoxRepaints::ShownBoxRepaints(const QVector<BoxForLines*>& boxes)
 
 ShownBoxRepaints::~ShownBoxRepaints()
 {
-    QCoreApplication::instance()->removeEventFilter(this);
+    if (QCoreApplication* application = QCoreApplication::instance())
+        application->removeEventFilter(this);
 }
 
 bool ShownBoxRepaints::eventFilter(QObject* watched, QEvent* event)

@@ -16,15 +16,16 @@ class QWidget;
 class ShownBoxRepaints : public QObject
 {
 public:
-    // Call right after showing `boxes`. The filter removes itself once the
-    // events posted until then are handled.
-    static void coalesce(const QVector<BoxForLines*>& boxes);
+    // Call right after showing `boxes`: asks for their repaint and filters
+    // until the events posted so far are handled. `owner` keeps the filter
+    // should they never be.
+    static void coalesce(const QVector<BoxForLines*>& boxes, QObject* owner);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    explicit ShownBoxRepaints(const QVector<BoxForLines*>& boxes);
+    ShownBoxRepaints(const QVector<BoxForLines*>& boxes, QObject* owner);
     ~ShownBoxRepaints() override;
     bool insideBox(const QWidget* widget) const;
 
