@@ -1,6 +1,7 @@
 #include "app/ScrollAreaWidget.h"
 
 #include "app/BoxForLines.h"
+#include "app/ShownBoxRepaints.h"
 #include "app/TreeWidgetItemLineInLeftTree.h"
 
 ScrollAreaWidget::ScrollAreaWidget(QWidget* parent) : QScrollArea(parent), m_Current(nullptr)
@@ -20,6 +21,7 @@ void ScrollAreaWidget::slotActivatedBox(QTreeWidgetItem* item, int column)
     if (m_Current)
         m_Current->setBoxesVisible(false);
     activated->setBoxesVisible(true);
+    ShownBoxRepaints::coalesce(activated->m_Boxes, this);
     for (BoxForLines* box : qAsConst(activated->m_Boxes))
         m_Content->setMinimumSize(box->sizeHint());
     m_Current = activated;

@@ -7,6 +7,7 @@
 #include "dialogs/UserDialogs.h"
 #include "document/SymbolTable.h"
 #include "document/ValueCodec.h"
+#include "lines/CaptionLabel.h"
 #include "lines/HintLabel.h"
 #include "lines/IP4Validator.h"
 #include "lines/MACValidator.h"
@@ -113,7 +114,7 @@ LineInBox::LineInBox(const QDomElement& element, QObject* parent)
     const QString measure = element.attribute(QStringLiteral("measure"));
     if (!measure.isEmpty())
         caption += QStringLiteral(", ") + measure;
-    m_LabelName = new QLabel(caption);
+    m_LabelName = new CaptionLabel(caption);
     buildEditors();
     createHint();
     if (g_HideConds)
@@ -396,8 +397,12 @@ void LineInBox::setLineEditText(const QString& text)
 
 void LineInBox::setCheckBoxSet(int index, bool set)
 {
-    if (auto* box = qobject_cast<QCheckBox*>(m_Widgets.value(index)))
-        box->setCheckState(set ? Qt::Checked : Qt::Unchecked);
+    auto* box = qobject_cast<QCheckBox*>(m_Widgets.value(index));
+    const Qt::CheckState state = set ? Qt::Checked : Qt::Unchecked;
+    // Giving a box the state it has only asks for a repaint, which Qt
+    // weighs against each sibling of the box: thousands in a large group.
+    if (box && box->checkState() != state)
+        box->setCheckState(state);
 }
 
 void LineInBox::chooseRadioButton(const QString& key)

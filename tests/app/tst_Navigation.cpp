@@ -8,11 +8,14 @@
 #include "document/XMLWork.h"
 #include "lines/LineInBox.h"
 
+#include <QCheckBox>
 #include <QDomElement>
 #include <QFrame>
 #include <QGridLayout>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QScreen>
 #include <QTest>
 #include <QTreeWidget>
 
@@ -33,6 +36,22 @@ const QByteArray kNested = R"(<lir1Settings formatVerMaj="1">
     </container>
     <container name="E"/>
 </lir1Settings>)";
+
+// A's bit shows the line after it, which has a line below it; E is empty.
+const QByteArray kSwitched = R"(<lir1Settings formatVerMaj="1">
+    <container name="A">
+        <signal name="on" key="k" type="bit" value="1"/>
+        <signal name="t" type="string" value="shown"><hideConds><c s="k" o="NB" v="0"/></hideConds></signal>
+        <signal name="u" type="string" value="below"/>
+    </container>
+    <container name="B"><signal name="b" type="string" value="b"/></container>
+    <container name="E"/>
+</lir1Settings>)";
+
+QImage rgb(const QPixmap& pixmap)
+{
+    return pixmap.toImage().convertToFormat(QImage::Format_RGB32);
+}
 } // namespace
 
 class TestNavigation : public QObject
@@ -252,6 +271,53 @@ private slots:
                                     QStringLiteral("changed while hidden"));
         editor.window.m_ScrollArea->slotActivatedBox(containerAt(editor, "0/0"), 0);
         QCOMPARE(edit->text(), QStringLiteral("changed while hidden"));
+    }
+
+    // What the window shows once the events are handled is what it paints
+    // when rendered afresh: showing a group repaints all it has to.
+    void shownGroupIsPainted_data()
+    {
+        QTest::addColumn<QStringList>("clicks");
+        QTest::addColumn<bool>(
+            "handleEach");                // events handled after each click, else once at the end
+        QTest::addColumn<bool>("toggle"); // then A's bit switched off and on again
+        QTest::newRow("first showing") << QStringList{"0"} << true << false;
+        QTest::newRow("after another group") << QStringList{"0", "1", "0"} << true << false;
+        QTest::newRow("clicks before the events are handled")
+            << QStringList{"1", "0"} << false << false;
+        QTest::newRow("after a container without settings")
+            << QStringList{"0", "2", "1"} << true << false;
+        QTest::newRow("a line shown after the group") << QStringList{"0"} << true << true;
+    }
+
+    void shownGroupIsPainted()
+    {
+        QFETCH(QStringList, clicks);
+        QFETCH(bool, handleEach);
+        QFETCH(bool, toggle);
+        LoadedEditor editor;
+        editor.load(kSwitched);
+        editor.window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&editor.window));
+        for (const QString& path : clicks) {
+            editor.window.m_ScrollArea->slotActivatedBox(containerAt(editor, path), 0);
+            if (handleEach)
+                QCoreApplication::processEvents();
+        }
+        if (!handleEach)
+            QCoreApplication::processEvents();
+        if (toggle) {
+            auto* box = qobject_cast<QCheckBox*>(editor.line("on")->m_Widgets.value(0));
+            QVERIFY(box);
+            box->click();
+            QCoreApplication::processEvents();
+            QVERIFY(!editor.line("t")->m_Hint->isVisible());
+            box->click();
+            QCoreApplication::processEvents();
+            QVERIFY(editor.line("t")->m_Hint->isVisible());
+        }
+        QScreen* screen = QGuiApplication::primaryScreen();
+        QCOMPARE(rgb(screen->grabWindow(editor.window.winId())), rgb(editor.window.grab()));
     }
 
     void findTreeWidgetOfBox_data()

@@ -29,6 +29,11 @@ private slots:
         QTest::newRow("list") << QStringLiteral("Максимальная длина: 8<br>Разрешённые символы:"
                                                 "<ul><li>Пробел</li><li>'+'</li></ul>")
                               << 0;
+        QTest::newRow("longest list")
+            << QStringLiteral("Максимальная длина: 64<br>Разрешённые символы:<ul><li>Пробел</li>"
+                              "<li>Десятичные цифры</li><li>Латинские буквы</li>"
+                              "<li>Русские буквы</li><li>Знаки препинания, скобки и т.д.</li></ul>")
+            << 0;
         QTest::newRow("no hint") << QString() << 0;
     }
 
