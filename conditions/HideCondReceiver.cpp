@@ -13,13 +13,14 @@ HideCondReceiver::HideCondReceiver(ConditionDecision::Operator op, int value, QO
 void HideCondReceiver::listenTo(QLineEdit* numberEditor)
 {
     m_NumberSource = numberEditor;
-    connect(numberEditor, SIGNAL(editingFinished()), this, SLOT(slotIt()));
+    connect(numberEditor, &QLineEdit::editingFinished, this,
+            qOverload<>(&HideCondReceiver::slotIt));
 }
 
 void HideCondReceiver::listenTo(QAbstractButton* button)
 {
     m_ButtonSources.append(button);
-    connect(button, SIGNAL(toggled(bool)), this, SLOT(slotIt(bool)));
+    connect(button, &QAbstractButton::toggled, this, qOverload<bool>(&HideCondReceiver::slotIt));
 }
 
 void HideCondReceiver::evaluateNow()

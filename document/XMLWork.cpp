@@ -7,7 +7,6 @@
 #include "conditions/HideConds.h"
 #include "conditions/HideConds_Cont.h"
 #include "dialogs/UserDialogs.h"
-#include "document/AccessibilityDeferral.h"
 #include "document/AttributeOrder.h"
 #include "document/DocumentParser.h"
 #include "document/DocumentWalk.h"
@@ -113,7 +112,6 @@ void XMLWork::discardDocument()
 
 XMLWork::LoadResult XMLWork::parseAndBuild(const QByteArray& text)
 {
-    const AccessibilityDeferral deferral;
     m_Document = new QDomDocument;
     const DocumentParser::Result parsed = DocumentParser::parse(text, *m_Document);
     if (!parsed.parsed) {

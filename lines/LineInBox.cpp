@@ -205,7 +205,8 @@ QWidget* LineInBox::newFlagsCheckBox(const QDomElement& item)
     if (key.isEmpty())
         reportMissingKey();
     else
-        connect(box, SIGNAL(stateChanged(int)), this, SLOT(slotWriteDataToDom(int)));
+        connect(box, &QCheckBox::stateChanged, this,
+                qOverload<int>(&LineInBox::slotWriteDataToDom));
     return box;
 }
 
@@ -217,7 +218,8 @@ QWidget* LineInBox::newEnumRadioButton(const QDomElement& item)
     if (key.isEmpty())
         reportMissingKey();
     else
-        connect(button, SIGNAL(clicked(bool)), this, SLOT(slotWriteDataToDom(bool)));
+        connect(button, &QRadioButton::clicked, this,
+                qOverload<bool>(&LineInBox::slotWriteDataToDom));
     return button;
 }
 
@@ -226,8 +228,9 @@ void LineInBox::buildNumberEditor()
     m_TypeLine = xmlnumber;
     auto* edit = new QLineEdit;
     edit->setValidator(new MinMaxValidator(this, *m_Element));
-    connect(edit, SIGNAL(textEdited(QString)), this, SLOT(slotWriteDataToDom(QString)));
-    connect(edit, SIGNAL(editingFinished()), this, SLOT(slotEndFocsNumber()));
+    connect(edit, &QLineEdit::textEdited, this,
+            qOverload<const QString&>(&LineInBox::slotWriteDataToDom));
+    connect(edit, &QLineEdit::editingFinished, this, &LineInBox::slotEndFocsNumber);
     m_Widgets.append(edit);
     giveEditorLayout(edit);
 }
@@ -237,7 +240,7 @@ void LineInBox::buildBitEditor()
     m_TypeLine = xmlbit;
     auto* box = new QCheckBox;
     startUndetermined(box);
-    connect(box, SIGNAL(stateChanged(int)), this, SLOT(slotWriteDataToDom(int)));
+    connect(box, &QCheckBox::stateChanged, this, qOverload<int>(&LineInBox::slotWriteDataToDom));
     m_Widgets.append(box);
     giveEditorLayout(box);
 }
@@ -256,7 +259,8 @@ void LineInBox::buildStringEditor()
                       : -1;
     if (QValidator* validator = newStringValidator(code, this))
         edit->setValidator(validator);
-    connect(edit, SIGNAL(textChanged(QString)), this, SLOT(slotWriteDataToDom(QString)));
+    connect(edit, &QLineEdit::textChanged, this,
+            qOverload<const QString&>(&LineInBox::slotWriteDataToDom));
     m_Widgets.append(edit);
     giveEditorLayout(edit);
 }
@@ -273,7 +277,8 @@ void LineInBox::buildAddressEditor(TypeLine kind)
         edit->setValidator(new IP4Validator(this, kDefaultIp));
     }
     edit->setMinimumWidth(edit->sizeHint().width());
-    connect(edit, SIGNAL(textChanged(QString)), this, SLOT(slotWriteDataToDom(QString)));
+    connect(edit, &QLineEdit::textChanged, this,
+            qOverload<const QString&>(&LineInBox::slotWriteDataToDom));
     edit->installEventFilter(this);
     m_Widgets.append(edit);
     giveEditorLayout(edit);
