@@ -1,10 +1,11 @@
 #include "document/AttributeOrder.h"
 
+#include <QPair>
+#include <QVarLengthArray>
 #include <QXmlStreamReader>
 
 #include <algorithm>
 #include <climits>
-#include <numeric>
 
 AttributeOrder AttributeOrder::of(const QByteArray& source)
 {
@@ -29,20 +30,24 @@ AttributeOrder AttributeOrder::of(const QByteArray& source)
 
 QString AttributeOrder::apply(const QString& serialised) const
 {
-    bool complete = false;
-    const QVector<Tag> tags = startTags(serialised, complete);
+    QVector<Tag> tags;
+    QVector<Attribute> attributes;
+    const bool complete = startTags(serialised, tags, attributes);
     // The DOM writes its elements in document order, one start tag each, so
     // the n-th tag is the n-th element of the source as long as both agree.
     bool aligned = m_Complete && complete && tags.size() == m_Elements.size();
-    for (int i = 0; aligned && i < tags.size(); ++i)
-        aligned = tags.at(i).name == m_Elements.at(i).name;
+    for (int i = 0; aligned && i < tags.size(); ++i) {
+        const Tag& tag = tags.at(i);
+        aligned = serialised.midRef(tag.start + 1, tag.nameLength) == m_Elements.at(i).name;
+    }
     QString result;
     result.reserve(serialised.size());
     int copied = 0;
     for (int i = 0; i < tags.size(); ++i) {
         const Tag& tag = tags.at(i);
         result += serialised.midRef(copied, tag.start - copied);
-        result += ordered(tag, aligned ? &m_Elements.at(i).attributes : nullptr);
+        appendOrdered(serialised, tag, attributes, aligned ? &m_Elements.at(i).attributes : nullptr,
+                      result);
         copied = tag.end;
     }
     result += serialised.midRef(copied);
@@ -51,11 +56,11 @@ QString AttributeOrder::apply(const QString& serialised) const
 
 // The serialiser escapes '<' in text and in attribute values, so outside
 // comments, processing instructions, CDATA sections and the document type
-// every '<' opens a tag.
-QVector<AttributeOrder::Tag> AttributeOrder::startTags(const QString& text, bool& complete)
+// every '<' opens a tag. False when a tag could not be read to its end: the
+// tags before it are kept.
+bool AttributeOrder::startTags(const QString& text, QVector<Tag>& tags,
+                               QVector<Attribute>& attributes)
 {
-    QVector<Tag> tags;
-    complete = true;
     int at = 0;
     while ((at = text.indexOf(QLatin1Char('<'), at)) >= 0) {
         const QChar next = at + 1 < text.size() ? text.at(at + 1) : QChar();
@@ -63,16 +68,14 @@ QVector<AttributeOrder::Tag> AttributeOrder::startTags(const QString& text, bool
             at = skipMarkup(text, at);
         } else {
             Tag tag;
-            at = readTag(text, at, tag) ? tag.end : -1;
+            at = readTag(text, at, tag, attributes) ? tag.end : -1;
             if (at >= 0)
                 tags.append(tag);
         }
-        if (at < 0) {
-            complete = false;
-            break;
-        }
+        if (at < 0)
+            return false;
     }
-    return tags;
+    return true;
 }
 
 int AttributeOrder::skipMarkup(const QString& text, int at)
@@ -112,7 +115,7 @@ int AttributeOrder::skipMarkup(const QString& text, int at)
     return -1;
 }
 
-bool AttributeOrder::readTag(const QString& text, int at, Tag& tag)
+bool AttributeOrder::readTag(const QString& text, int at, Tag& tag, QVector<Attribute>& attributes)
 {
     const int size = text.size();
     const auto endsName = [&text](int i) {
@@ -120,56 +123,83 @@ bool AttributeOrder::readTag(const QString& text, int at, Tag& tag)
         return c.isSpace() || c == QLatin1Char('/') || c == QLatin1Char('>') ||
                c == QLatin1Char('=');
     };
+    const int firstAttribute = attributes.size();
+    const auto fail = [&attributes, firstAttribute] {
+        attributes.resize(firstAttribute);
+        return false;
+    };
     int i = at + 1;
     while (i < size && !endsName(i))
         ++i;
     tag.start = at;
-    tag.name = text.mid(at + 1, i - at - 1);
-    if (tag.name.isEmpty())
-        return false;
+    tag.nameLength = i - at - 1;
+    tag.firstAttribute = firstAttribute;
+    if (tag.nameLength == 0)
+        return fail();
     for (;;) {
         const int separator = i;
         while (i < size && text.at(i).isSpace())
             ++i;
         if (i >= size)
-            return false;
+            return fail();
         if (text.at(i) == QLatin1Char('>') || text.midRef(i, 2) == QLatin1String("/>")) {
-            tag.close = text.at(i) == QLatin1Char('>') ? QStringLiteral(">") : QStringLiteral("/>");
-            tag.end = i + tag.close.size();
+            tag.selfClosing = text.at(i) != QLatin1Char('>');
+            tag.end = i + (tag.selfClosing ? 2 : 1);
+            tag.attributeCount = attributes.size() - firstAttribute;
             return true;
         }
         const int nameStart = i;
         while (i < size && !endsName(i))
             ++i;
         if (i == separator || i == nameStart || i + 1 >= size || text.at(i) != QLatin1Char('='))
-            return false;
+            return fail();
         const QChar quote = text.at(i + 1);
         if (quote != QLatin1Char('"') && quote != QLatin1Char('\''))
-            return false;
+            return fail();
         const int closing = text.indexOf(quote, i + 2);
         if (closing < 0)
-            return false;
-        tag.names.append(text.mid(nameStart, i - nameStart));
-        tag.written.append(QLatin1Char(' ') + text.midRef(nameStart, closing + 1 - nameStart));
+            return fail();
+        Attribute attribute;
+        attribute.nameStart = nameStart;
+        attribute.nameLength = i - nameStart;
+        // Written back with one space before it, whatever stood there.
+        attribute.writtenStart = nameStart;
+        attribute.writtenEnd = closing + 1;
+        attributes.append(attribute);
         i = closing + 1;
     }
 }
 
-QString AttributeOrder::ordered(const Tag& tag, const QStringList* sourceOrder)
+void AttributeOrder::appendOrdered(const QString& text, const Tag& tag,
+                                   const QVector<Attribute>& attributes,
+                                   const QStringList* sourceOrder, QString& result)
 {
-    const auto rank = [sourceOrder](const QString& name) {
-        const int index = sourceOrder ? sourceOrder->indexOf(name) : -1;
-        return index < 0 ? INT_MAX : index;
+    const Attribute* first = attributes.constData() + tag.firstAttribute;
+    const auto name = [&text, first](int index) {
+        return text.midRef(first[index].nameStart, first[index].nameLength);
     };
-    QVector<int> order(tag.names.size());
-    std::iota(order.begin(), order.end(), 0);
-    std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
-        const int rankA = rank(tag.names.at(a));
-        const int rankB = rank(tag.names.at(b));
-        return rankA != rankB ? rankA < rankB : tag.names.at(a) < tag.names.at(b);
-    });
-    QString result = QLatin1Char('<') + tag.name;
-    for (int index : qAsConst(order))
-        result += tag.written.at(index);
-    return result + tag.close;
+    const auto rank = [sourceOrder, &name](int index) {
+        if (!sourceOrder)
+            return INT_MAX;
+        const QStringRef attributeName = name(index);
+        for (int i = 0; i < sourceOrder->size(); ++i) {
+            if (sourceOrder->at(i) == attributeName)
+                return i;
+        }
+        return INT_MAX;
+    };
+    QVarLengthArray<QPair<int, int>, 16> order; // rank, index
+    for (int index = 0; index < tag.attributeCount; ++index)
+        order.append(qMakePair(rank(index), index));
+    std::stable_sort(
+        order.begin(), order.end(), [&name](const QPair<int, int>& a, const QPair<int, int>& b) {
+            return a.first != b.first ? a.first < b.first : name(a.second) < name(b.second);
+        });
+    result += text.midRef(tag.start, tag.nameLength + 1);
+    for (const QPair<int, int>& entry : order) {
+        result += QLatin1Char(' ');
+        result += text.midRef(first[entry.second].writtenStart,
+                              first[entry.second].writtenEnd - first[entry.second].writtenStart);
+    }
+    result += tag.selfClosing ? QLatin1String("/>") : QLatin1String(">");
 }

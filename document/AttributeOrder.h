@@ -33,20 +33,31 @@ private:
         QString name;
         QStringList attributes;
     };
+    // Places in the serialised text, so that reordering copies no more
+    // than the result.
+    struct Attribute
+    {
+        int nameStart = 0;
+        int nameLength = 0;
+        int writtenStart = 0; // the space before the name
+        int writtenEnd = 0;   // after the closing quote
+    };
     struct Tag
     {
         int start = 0; // '<'
         int end = 0;   // after '>'
-        QString name;
-        QStringList names;   // attribute names as written
-        QStringList written; // each attribute as written, with its leading space
-        QString close;       // ">" or "/>"
+        int nameLength = 0;
+        int firstAttribute = 0; // into the list of attributes
+        int attributeCount = 0;
+        bool selfClosing = false;
     };
 
-    static QVector<Tag> startTags(const QString& text, bool& complete);
+    static bool startTags(const QString& text, QVector<Tag>& tags, QVector<Attribute>& attributes);
     static int skipMarkup(const QString& text, int at);
-    static bool readTag(const QString& text, int at, Tag& tag);
-    static QString ordered(const Tag& tag, const QStringList* sourceOrder);
+    static bool readTag(const QString& text, int at, Tag& tag, QVector<Attribute>& attributes);
+    static void appendOrdered(const QString& text, const Tag& tag,
+                              const QVector<Attribute>& attributes, const QStringList* sourceOrder,
+                              QString& result);
 
     QVector<Element> m_Elements;
     bool m_Complete = false;
