@@ -4,7 +4,6 @@
 #include <QVarLengthArray>
 #include <QXmlStreamReader>
 
-#include <algorithm>
 #include <climits>
 
 AttributeOrder AttributeOrder::of(const QByteArray& source)
@@ -30,51 +29,67 @@ AttributeOrder AttributeOrder::of(const QByteArray& source)
 
 QString AttributeOrder::apply(const QString& serialised) const
 {
-    QVector<Tag> tags;
-    QVector<Attribute> attributes;
-    const bool complete = startTags(serialised, tags, attributes);
     // The DOM writes its elements in document order, one start tag each, so
-    // the n-th tag is the n-th element of the source as long as both agree.
-    bool aligned = m_Complete && complete && tags.size() == m_Elements.size();
-    for (int i = 0; aligned && i < tags.size(); ++i) {
-        const Tag& tag = tags.at(i);
-        aligned = serialised.midRef(tag.start + 1, tag.nameLength) == m_Elements.at(i).name;
-    }
+    // the n-th tag is the n-th element of the source as long as both agree;
+    // where they do not, every tag is ordered by name.
     QString result;
-    result.reserve(serialised.size());
-    int copied = 0;
-    for (int i = 0; i < tags.size(); ++i) {
-        const Tag& tag = tags.at(i);
-        result += serialised.midRef(copied, tag.start - copied);
-        appendOrdered(serialised, tag, attributes, aligned ? &m_Elements.at(i).attributes : nullptr,
-                      result);
-        copied = tag.end;
+    if (!m_Complete || !reorder(serialised, &m_Elements, result)) {
+        result.clear();
+        reorder(serialised, nullptr, result);
     }
-    result += serialised.midRef(copied);
     return result;
 }
 
 // The serialiser escapes '<' in text and in attribute values, so outside
 // comments, processing instructions, CDATA sections and the document type
-// every '<' opens a tag. False when a tag could not be read to its end: the
-// tags before it are kept.
-bool AttributeOrder::startTags(const QString& text, QVector<Tag>& tags,
-                               QVector<Attribute>& attributes)
+// every '<' opens a tag. With `elements`, false as soon as a tag does not
+// line up with its element or a tag cannot be read to its end; without,
+// the text from a tag that cannot be read on is copied as it is.
+bool AttributeOrder::reorder(const QString& text, const QVector<Element>* elements, QString& result)
 {
+    result.reserve(text.size());
+    Attributes attributes;
+    Order order;
+    int copied = 0;
+    int count = 0;
+    bool complete = true;
     int at = 0;
     while ((at = text.indexOf(QLatin1Char('<'), at)) >= 0) {
         const QChar next = at + 1 < text.size() ? text.at(at + 1) : QChar();
         if (next == QLatin1Char('!') || next == QLatin1Char('?') || next == QLatin1Char('/')) {
             at = skipMarkup(text, at);
-        } else {
-            Tag tag;
-            at = readTag(text, at, tag, attributes) ? tag.end : -1;
-            if (at >= 0)
-                tags.append(tag);
+            if (at < 0) {
+                complete = false;
+                break;
+            }
+            continue;
         }
-        if (at < 0)
-            return false;
+        Tag tag;
+        if (!readTag(text, at, tag, attributes)) {
+            complete = false;
+            break;
+        }
+        const QStringList* sourceOrder = nullptr;
+        if (elements) {
+            if (count >= elements->size() ||
+                QStringRef(&text, at + 1, tag.nameLength) != elements->at(count).name)
+                return false;
+            sourceOrder = &elements->at(count).attributes;
+        }
+        ++count;
+        sortAttributes(text, attributes, sourceOrder, order);
+        // Most tags stand as they will be written: they stay in the run of
+        // text copied as it is.
+        if (!keepsItsText(text, tag, attributes, order)) {
+            result += QStringRef(&text, copied, tag.start - copied);
+            appendTag(text, tag, attributes, order, result);
+            copied = tag.end;
+        }
+        at = tag.end;
     }
+    if (elements && (!complete || count != elements->size()))
+        return false;
+    result += QStringRef(&text, copied, text.size() - copied);
     return true;
 }
 
@@ -115,7 +130,7 @@ int AttributeOrder::skipMarkup(const QString& text, int at)
     return -1;
 }
 
-bool AttributeOrder::readTag(const QString& text, int at, Tag& tag, QVector<Attribute>& attributes)
+bool AttributeOrder::readTag(const QString& text, int at, Tag& tag, Attributes& attributes)
 {
     const int size = text.size();
     const auto endsName = [&text](int i) {
@@ -123,42 +138,37 @@ bool AttributeOrder::readTag(const QString& text, int at, Tag& tag, QVector<Attr
         return c.isSpace() || c == QLatin1Char('/') || c == QLatin1Char('>') ||
                c == QLatin1Char('=');
     };
-    const int firstAttribute = attributes.size();
-    const auto fail = [&attributes, firstAttribute] {
-        attributes.resize(firstAttribute);
-        return false;
-    };
+    attributes.clear();
     int i = at + 1;
     while (i < size && !endsName(i))
         ++i;
     tag.start = at;
     tag.nameLength = i - at - 1;
-    tag.firstAttribute = firstAttribute;
     if (tag.nameLength == 0)
-        return fail();
+        return false;
     for (;;) {
         const int separator = i;
         while (i < size && text.at(i).isSpace())
             ++i;
         if (i >= size)
-            return fail();
-        if (text.at(i) == QLatin1Char('>') || text.midRef(i, 2) == QLatin1String("/>")) {
+            return false;
+        if (text.at(i) == QLatin1Char('>') || (text.at(i) == QLatin1Char('/') && i + 1 < size &&
+                                               text.at(i + 1) == QLatin1Char('>'))) {
             tag.selfClosing = text.at(i) != QLatin1Char('>');
             tag.end = i + (tag.selfClosing ? 2 : 1);
-            tag.attributeCount = attributes.size() - firstAttribute;
             return true;
         }
         const int nameStart = i;
         while (i < size && !endsName(i))
             ++i;
         if (i == separator || i == nameStart || i + 1 >= size || text.at(i) != QLatin1Char('='))
-            return fail();
+            return false;
         const QChar quote = text.at(i + 1);
         if (quote != QLatin1Char('"') && quote != QLatin1Char('\''))
-            return fail();
+            return false;
         const int closing = text.indexOf(quote, i + 2);
         if (closing < 0)
-            return fail();
+            return false;
         Attribute attribute;
         attribute.nameStart = nameStart;
         attribute.nameLength = i - nameStart;
@@ -170,13 +180,12 @@ bool AttributeOrder::readTag(const QString& text, int at, Tag& tag, QVector<Attr
     }
 }
 
-void AttributeOrder::appendOrdered(const QString& text, const Tag& tag,
-                                   const QVector<Attribute>& attributes,
-                                   const QStringList* sourceOrder, QString& result)
+void AttributeOrder::sortAttributes(const QString& text, const Attributes& attributes,
+                                    const QStringList* sourceOrder, Order& order)
 {
-    const Attribute* first = attributes.constData() + tag.firstAttribute;
+    const Attribute* first = attributes.constData();
     const auto name = [&text, first](int index) {
-        return text.midRef(first[index].nameStart, first[index].nameLength);
+        return QStringRef(&text, first[index].nameStart, first[index].nameLength);
     };
     const auto rank = [sourceOrder, &name](int index) {
         if (!sourceOrder)
@@ -188,18 +197,47 @@ void AttributeOrder::appendOrdered(const QString& text, const Tag& tag,
         }
         return INT_MAX;
     };
-    QVarLengthArray<QPair<int, int>, 16> order; // rank, index
-    for (int index = 0; index < tag.attributeCount; ++index)
-        order.append(qMakePair(rank(index), index));
-    std::stable_sort(
-        order.begin(), order.end(), [&name](const QPair<int, int>& a, const QPair<int, int>& b) {
-            return a.first != b.first ? a.first < b.first : name(a.second) < name(b.second);
-        });
-    result += text.midRef(tag.start, tag.nameLength + 1);
+    const auto before = [&name](const QPair<int, int>& a, const QPair<int, int>& b) {
+        return a.first != b.first ? a.first < b.first : name(a.second) < name(b.second);
+    };
+    // A tag holds a handful of attributes: an insertion sort, stable, needs
+    // no buffer.
+    order.clear();
+    for (int index = 0; index < attributes.size(); ++index) {
+        const QPair<int, int> entry(rank(index), index);
+        int at = order.size();
+        order.append(entry);
+        for (; at > 0 && before(entry, order[at - 1]); --at)
+            order[at] = order[at - 1];
+        order[at] = entry;
+    }
+}
+
+bool AttributeOrder::keepsItsText(const QString& text, const Tag& tag, const Attributes& attributes,
+                                  const Order& order)
+{
+    const Attribute* first = attributes.constData();
+    int end = tag.start + 1 + tag.nameLength;
+    for (int index = 0; index < order.size(); ++index) {
+        const Attribute& attribute = first[index];
+        if (order.at(index).second != index || attribute.writtenStart != end + 1 ||
+            text.at(end) != QLatin1Char(' '))
+            return false;
+        end = attribute.writtenEnd;
+    }
+    return tag.end == end + (tag.selfClosing ? 2 : 1);
+}
+
+void AttributeOrder::appendTag(const QString& text, const Tag& tag, const Attributes& attributes,
+                               const Order& order, QString& result)
+{
+    const Attribute* first = attributes.constData();
+    result += QStringRef(&text, tag.start, tag.nameLength + 1);
     for (const QPair<int, int>& entry : order) {
+        const Attribute& attribute = first[entry.second];
         result += QLatin1Char(' ');
-        result += text.midRef(first[entry.second].writtenStart,
-                              first[entry.second].writtenEnd - first[entry.second].writtenStart);
+        result += QStringRef(&text, attribute.writtenStart,
+                             attribute.writtenEnd - attribute.writtenStart);
     }
     result += tag.selfClosing ? QLatin1String("/>") : QLatin1String(">");
 }

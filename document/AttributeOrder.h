@@ -1,8 +1,10 @@
 #pragma once
 
 #include <QByteArray>
+#include <QPair>
 #include <QString>
 #include <QStringList>
+#include <QVarLengthArray>
 #include <QVector>
 
 // The DOM keeps an element's attributes in a hash whose order changes from
@@ -42,22 +44,27 @@ private:
         int writtenStart = 0; // the space before the name
         int writtenEnd = 0;   // after the closing quote
     };
+    using Attributes = QVarLengthArray<Attribute, 16>;
     struct Tag
     {
         int start = 0; // '<'
         int end = 0;   // after '>'
         int nameLength = 0;
-        int firstAttribute = 0; // into the list of attributes
-        int attributeCount = 0;
         bool selfClosing = false;
     };
+    // Rank in the source's order, then index in the tag.
+    using Order = QVarLengthArray<QPair<int, int>, 16>;
 
-    static bool startTags(const QString& text, QVector<Tag>& tags, QVector<Attribute>& attributes);
+    static bool reorder(const QString& text, const QVector<Element>* elements, QString& result);
     static int skipMarkup(const QString& text, int at);
-    static bool readTag(const QString& text, int at, Tag& tag, QVector<Attribute>& attributes);
-    static void appendOrdered(const QString& text, const Tag& tag,
-                              const QVector<Attribute>& attributes, const QStringList* sourceOrder,
-                              QString& result);
+    static bool readTag(const QString& text, int at, Tag& tag, Attributes& attributes);
+    static void sortAttributes(const QString& text, const Attributes& attributes,
+                               const QStringList* sourceOrder, Order& order);
+    // Whether the tag's text is already what appendTag would write.
+    static bool keepsItsText(const QString& text, const Tag& tag, const Attributes& attributes,
+                             const Order& order);
+    static void appendTag(const QString& text, const Tag& tag, const Attributes& attributes,
+                          const Order& order, QString& result);
 
     QVector<Element> m_Elements;
     bool m_Complete = false;
