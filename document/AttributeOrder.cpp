@@ -1,10 +1,10 @@
 #include "document/AttributeOrder.h"
 
+#include <QPair>
+#include <QVarLengthArray>
 #include <QXmlStreamReader>
 
-#include <algorithm>
 #include <climits>
-#include <numeric>
 
 AttributeOrder AttributeOrder::of(const QByteArray& source)
 {
@@ -29,50 +29,68 @@ AttributeOrder AttributeOrder::of(const QByteArray& source)
 
 QString AttributeOrder::apply(const QString& serialised) const
 {
-    bool complete = false;
-    const QVector<Tag> tags = startTags(serialised, complete);
     // The DOM writes its elements in document order, one start tag each, so
-    // the n-th tag is the n-th element of the source as long as both agree.
-    bool aligned = m_Complete && complete && tags.size() == m_Elements.size();
-    for (int i = 0; aligned && i < tags.size(); ++i)
-        aligned = tags.at(i).name == m_Elements.at(i).name;
+    // the n-th tag is the n-th element of the source as long as both agree;
+    // where they do not, every tag is ordered by name.
     QString result;
-    result.reserve(serialised.size());
-    int copied = 0;
-    for (int i = 0; i < tags.size(); ++i) {
-        const Tag& tag = tags.at(i);
-        result += serialised.midRef(copied, tag.start - copied);
-        result += ordered(tag, aligned ? &m_Elements.at(i).attributes : nullptr);
-        copied = tag.end;
+    if (!m_Complete || !reorder(serialised, &m_Elements, result)) {
+        result.clear();
+        reorder(serialised, nullptr, result);
     }
-    result += serialised.midRef(copied);
     return result;
 }
 
 // The serialiser escapes '<' in text and in attribute values, so outside
 // comments, processing instructions, CDATA sections and the document type
-// every '<' opens a tag.
-QVector<AttributeOrder::Tag> AttributeOrder::startTags(const QString& text, bool& complete)
+// every '<' opens a tag. With `elements`, false as soon as a tag does not
+// line up with its element or a tag cannot be read to its end; without,
+// the text from a tag that cannot be read on is copied as it is.
+bool AttributeOrder::reorder(const QString& text, const QVector<Element>* elements, QString& result)
 {
-    QVector<Tag> tags;
-    complete = true;
+    result.reserve(text.size());
+    Attributes attributes;
+    Order order;
+    int copied = 0;
+    int count = 0;
+    bool complete = true;
     int at = 0;
     while ((at = text.indexOf(QLatin1Char('<'), at)) >= 0) {
         const QChar next = at + 1 < text.size() ? text.at(at + 1) : QChar();
         if (next == QLatin1Char('!') || next == QLatin1Char('?') || next == QLatin1Char('/')) {
             at = skipMarkup(text, at);
-        } else {
-            Tag tag;
-            at = readTag(text, at, tag) ? tag.end : -1;
-            if (at >= 0)
-                tags.append(tag);
+            if (at < 0) {
+                complete = false;
+                break;
+            }
+            continue;
         }
-        if (at < 0) {
+        Tag tag;
+        if (!readTag(text, at, tag, attributes)) {
             complete = false;
             break;
         }
+        const QStringList* sourceOrder = nullptr;
+        if (elements) {
+            if (count >= elements->size() ||
+                QStringRef(&text, at + 1, tag.nameLength) != elements->at(count).name)
+                return false;
+            sourceOrder = &elements->at(count).attributes;
+        }
+        ++count;
+        sortAttributes(text, attributes, sourceOrder, order);
+        // Most tags stand as they will be written: they stay in the run of
+        // text copied as it is.
+        if (!keepsItsText(text, tag, attributes, order)) {
+            result += QStringRef(&text, copied, tag.start - copied);
+            appendTag(text, tag, attributes, order, result);
+            copied = tag.end;
+        }
+        at = tag.end;
     }
-    return tags;
+    if (elements && (!complete || count != elements->size()))
+        return false;
+    result += QStringRef(&text, copied, text.size() - copied);
+    return true;
 }
 
 int AttributeOrder::skipMarkup(const QString& text, int at)
@@ -112,7 +130,7 @@ int AttributeOrder::skipMarkup(const QString& text, int at)
     return -1;
 }
 
-bool AttributeOrder::readTag(const QString& text, int at, Tag& tag)
+bool AttributeOrder::readTag(const QString& text, int at, Tag& tag, Attributes& attributes)
 {
     const int size = text.size();
     const auto endsName = [&text](int i) {
@@ -120,12 +138,13 @@ bool AttributeOrder::readTag(const QString& text, int at, Tag& tag)
         return c.isSpace() || c == QLatin1Char('/') || c == QLatin1Char('>') ||
                c == QLatin1Char('=');
     };
+    attributes.clear();
     int i = at + 1;
     while (i < size && !endsName(i))
         ++i;
     tag.start = at;
-    tag.name = text.mid(at + 1, i - at - 1);
-    if (tag.name.isEmpty())
+    tag.nameLength = i - at - 1;
+    if (tag.nameLength == 0)
         return false;
     for (;;) {
         const int separator = i;
@@ -133,9 +152,10 @@ bool AttributeOrder::readTag(const QString& text, int at, Tag& tag)
             ++i;
         if (i >= size)
             return false;
-        if (text.at(i) == QLatin1Char('>') || text.midRef(i, 2) == QLatin1String("/>")) {
-            tag.close = text.at(i) == QLatin1Char('>') ? QStringLiteral(">") : QStringLiteral("/>");
-            tag.end = i + tag.close.size();
+        if (text.at(i) == QLatin1Char('>') || (text.at(i) == QLatin1Char('/') && i + 1 < size &&
+                                               text.at(i + 1) == QLatin1Char('>'))) {
+            tag.selfClosing = text.at(i) != QLatin1Char('>');
+            tag.end = i + (tag.selfClosing ? 2 : 1);
             return true;
         }
         const int nameStart = i;
@@ -149,27 +169,75 @@ bool AttributeOrder::readTag(const QString& text, int at, Tag& tag)
         const int closing = text.indexOf(quote, i + 2);
         if (closing < 0)
             return false;
-        tag.names.append(text.mid(nameStart, i - nameStart));
-        tag.written.append(QLatin1Char(' ') + text.midRef(nameStart, closing + 1 - nameStart));
+        Attribute attribute;
+        attribute.nameStart = nameStart;
+        attribute.nameLength = i - nameStart;
+        // Written back with one space before it, whatever stood there.
+        attribute.writtenStart = nameStart;
+        attribute.writtenEnd = closing + 1;
+        attributes.append(attribute);
         i = closing + 1;
     }
 }
 
-QString AttributeOrder::ordered(const Tag& tag, const QStringList* sourceOrder)
+void AttributeOrder::sortAttributes(const QString& text, const Attributes& attributes,
+                                    const QStringList* sourceOrder, Order& order)
 {
-    const auto rank = [sourceOrder](const QString& name) {
-        const int index = sourceOrder ? sourceOrder->indexOf(name) : -1;
-        return index < 0 ? INT_MAX : index;
+    const Attribute* first = attributes.constData();
+    const auto name = [&text, first](int index) {
+        return QStringRef(&text, first[index].nameStart, first[index].nameLength);
     };
-    QVector<int> order(tag.names.size());
-    std::iota(order.begin(), order.end(), 0);
-    std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
-        const int rankA = rank(tag.names.at(a));
-        const int rankB = rank(tag.names.at(b));
-        return rankA != rankB ? rankA < rankB : tag.names.at(a) < tag.names.at(b);
-    });
-    QString result = QLatin1Char('<') + tag.name;
-    for (int index : qAsConst(order))
-        result += tag.written.at(index);
-    return result + tag.close;
+    const auto rank = [sourceOrder, &name](int index) {
+        if (!sourceOrder)
+            return INT_MAX;
+        const QStringRef attributeName = name(index);
+        for (int i = 0; i < sourceOrder->size(); ++i) {
+            if (sourceOrder->at(i) == attributeName)
+                return i;
+        }
+        return INT_MAX;
+    };
+    const auto before = [&name](const QPair<int, int>& a, const QPair<int, int>& b) {
+        return a.first != b.first ? a.first < b.first : name(a.second) < name(b.second);
+    };
+    // A tag holds a handful of attributes: an insertion sort, stable, needs
+    // no buffer.
+    order.clear();
+    for (int index = 0; index < attributes.size(); ++index) {
+        const QPair<int, int> entry(rank(index), index);
+        int at = order.size();
+        order.append(entry);
+        for (; at > 0 && before(entry, order[at - 1]); --at)
+            order[at] = order[at - 1];
+        order[at] = entry;
+    }
+}
+
+bool AttributeOrder::keepsItsText(const QString& text, const Tag& tag, const Attributes& attributes,
+                                  const Order& order)
+{
+    const Attribute* first = attributes.constData();
+    int end = tag.start + 1 + tag.nameLength;
+    for (int index = 0; index < order.size(); ++index) {
+        const Attribute& attribute = first[index];
+        if (order.at(index).second != index || attribute.writtenStart != end + 1 ||
+            text.at(end) != QLatin1Char(' '))
+            return false;
+        end = attribute.writtenEnd;
+    }
+    return tag.end == end + (tag.selfClosing ? 2 : 1);
+}
+
+void AttributeOrder::appendTag(const QString& text, const Tag& tag, const Attributes& attributes,
+                               const Order& order, QString& result)
+{
+    const Attribute* first = attributes.constData();
+    result += QStringRef(&text, tag.start, tag.nameLength + 1);
+    for (const QPair<int, int>& entry : order) {
+        const Attribute& attribute = first[entry.second];
+        result += QLatin1Char(' ');
+        result += QStringRef(&text, attribute.writtenStart,
+                             attribute.writtenEnd - attribute.writtenStart);
+    }
+    result += tag.selfClosing ? QLatin1String("/>") : QLatin1String(">");
 }

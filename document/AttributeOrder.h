@@ -1,8 +1,10 @@
 #pragma once
 
 #include <QByteArray>
+#include <QPair>
 #include <QString>
 #include <QStringList>
+#include <QVarLengthArray>
 #include <QVector>
 
 // The DOM keeps an element's attributes in a hash whose order changes from
@@ -33,20 +35,36 @@ private:
         QString name;
         QStringList attributes;
     };
+    // Places in the serialised text, so that reordering copies no more
+    // than the result.
+    struct Attribute
+    {
+        int nameStart = 0;
+        int nameLength = 0;
+        int writtenStart = 0; // the space before the name
+        int writtenEnd = 0;   // after the closing quote
+    };
+    using Attributes = QVarLengthArray<Attribute, 16>;
     struct Tag
     {
         int start = 0; // '<'
         int end = 0;   // after '>'
-        QString name;
-        QStringList names;   // attribute names as written
-        QStringList written; // each attribute as written, with its leading space
-        QString close;       // ">" or "/>"
+        int nameLength = 0;
+        bool selfClosing = false;
     };
+    // Rank in the source's order, then index in the tag.
+    using Order = QVarLengthArray<QPair<int, int>, 16>;
 
-    static QVector<Tag> startTags(const QString& text, bool& complete);
+    static bool reorder(const QString& text, const QVector<Element>* elements, QString& result);
     static int skipMarkup(const QString& text, int at);
-    static bool readTag(const QString& text, int at, Tag& tag);
-    static QString ordered(const Tag& tag, const QStringList* sourceOrder);
+    static bool readTag(const QString& text, int at, Tag& tag, Attributes& attributes);
+    static void sortAttributes(const QString& text, const Attributes& attributes,
+                               const QStringList* sourceOrder, Order& order);
+    // Whether the tag's text is already what appendTag would write.
+    static bool keepsItsText(const QString& text, const Tag& tag, const Attributes& attributes,
+                             const Order& order);
+    static void appendTag(const QString& text, const Tag& tag, const Attributes& attributes,
+                          const Order& order, QString& result);
 
     QVector<Element> m_Elements;
     bool m_Complete = false;

@@ -103,6 +103,7 @@ void XMLWork::discardDocument()
     delete m_Document;
     m_Document = nullptr;
     m_SourceText.clear();
+    m_AttributeOrder.reset();
     if (g_MainWindow)
         g_MainWindow->m_ErrorFields.clear();
     // A load that fails leaves nothing of the old document behind.
@@ -119,6 +120,7 @@ XMLWork::LoadResult XMLWork::parseAndBuild(const QByteArray& text)
         return LoadResult::Refused;
     }
     m_SourceText = text;
+    m_AttributeOrder.reset();
 
     const QDomElement root = m_Document->documentElement();
     if (g_SymbolTable)
@@ -236,7 +238,9 @@ QByteArray XMLWork::documentText() const
 {
     if (!hasDocument())
         return QByteArray();
-    return AttributeOrder::of(m_SourceText).apply(declaringUtf8(m_Document->toString(4))).toUtf8();
+    if (!m_AttributeOrder)
+        m_AttributeOrder = AttributeOrder::of(m_SourceText);
+    return m_AttributeOrder->apply(declaringUtf8(m_Document->toString(4))).toUtf8();
 }
 
 bool XMLWork::saveToFile(const QString& fileName, QString& reason) const

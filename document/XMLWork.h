@@ -1,9 +1,12 @@
 #pragma once
 
+#include "document/AttributeOrder.h"
 #include "document/DocumentParser.h"
 
 #include <QByteArray>
 #include <QObject>
+
+#include <optional>
 
 class QDomDocument;
 class QDomElement;
@@ -70,6 +73,8 @@ private:
     LoadResult parseAndBuild(const QByteArray& text);
     void loadValuesFromDom();
 
-    // The text the document was parsed from: it gives the attributes' order.
+    // The text the document was parsed from: it gives the attributes' order,
+    // read at the first save and kept until another document is loaded.
     QByteArray m_SourceText;
+    mutable std::optional<AttributeOrder> m_AttributeOrder;
 };

@@ -83,6 +83,20 @@ private slots:
         QCOMPARE(canonicalXml(first), canonicalXml(readFile(fileName)));
     }
 
+    // The order is read from the text of the document loaded last, not kept
+    // from an earlier one.
+    void reloadTakesTheNewOrder()
+    {
+        QByteArray text = readFile(QStringLiteral(LIR_TEST_DATA_DIR "/roundtrip.xml"));
+        LoadedEditor editor;
+        QCOMPARE(editor.load(text), XMLWork::LoadResult::Loaded);
+        QVERIFY(saved(editor).contains("<signal name=\"Тайм-аут\" type=\"number\""));
+        text.replace("<signal name=\"Тайм-аут\" type=\"number\"",
+                     "<signal type=\"number\" name=\"Тайм-аут\"");
+        QCOMPARE(editor.load(text), XMLWork::LoadResult::Loaded);
+        QVERIFY(saved(editor).contains("<signal type=\"number\" name=\"Тайм-аут\""));
+    }
+
     void editChangesOnlyItsLine_data()
     {
         QTest::addColumn<QString>("label");
