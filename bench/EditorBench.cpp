@@ -16,8 +16,8 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
-#include <QProcess>
 #include <QPrinter>
+#include <QProcess>
 #include <QTextDocument>
 #include <QTextStream>
 #include <QTreeWidget>
