@@ -172,9 +172,7 @@ bool AttributeOrder::readTag(const QString& text, int at, Tag& tag, Attributes& 
         Attribute attribute;
         attribute.nameStart = nameStart;
         attribute.nameLength = i - nameStart;
-        // Written back with one space before it, whatever stood there.
-        attribute.writtenStart = nameStart;
-        attribute.writtenEnd = closing + 1;
+        attribute.end = closing + 1;
         attributes.append(attribute);
         i = closing + 1;
     }
@@ -220,10 +218,10 @@ bool AttributeOrder::keepsItsText(const QString& text, const Tag& tag, const Att
     int end = tag.start + 1 + tag.nameLength;
     for (int index = 0; index < order.size(); ++index) {
         const Attribute& attribute = first[index];
-        if (order.at(index).second != index || attribute.writtenStart != end + 1 ||
+        if (order.at(index).second != index || attribute.nameStart != end + 1 ||
             text.at(end) != QLatin1Char(' '))
             return false;
-        end = attribute.writtenEnd;
+        end = attribute.end;
     }
     return tag.end == end + (tag.selfClosing ? 2 : 1);
 }
@@ -236,8 +234,8 @@ void AttributeOrder::appendTag(const QString& text, const Tag& tag, const Attrib
     for (const QPair<int, int>& entry : order) {
         const Attribute& attribute = first[entry.second];
         result += QLatin1Char(' ');
-        result += QStringRef(&text, attribute.writtenStart,
-                             attribute.writtenEnd - attribute.writtenStart);
+        // Written back with one space before it, whatever stood there.
+        result += QStringRef(&text, attribute.nameStart, attribute.end - attribute.nameStart);
     }
     result += tag.selfClosing ? QLatin1String("/>") : QLatin1String(">");
 }

@@ -41,8 +41,7 @@ private:
     {
         int nameStart = 0;
         int nameLength = 0;
-        int writtenStart = 0; // the space before the name
-        int writtenEnd = 0;   // after the closing quote
+        int end = 0; // after the closing quote of the value
     };
     using Attributes = QVarLengthArray<Attribute, 16>;
     struct Tag
