@@ -145,6 +145,11 @@ XMLWork::LoadResult XMLWork::parseAndBuild(const QByteArray& text)
 }
 
 namespace {
+void dropPolishRequests()
+{
+    QCoreApplication::removePostedEvents(nullptr, QEvent::PolishRequest);
+}
+
 // Builds the screens on the loader's walk: a tree item per container, a
 // line per setting in its container's box, the containers' conditions handed
 // to their registry.
@@ -165,6 +170,7 @@ protected:
     TreeWidgetItemLineInLeftTree* takeContainer(const QDomElement& element,
                                                 TreeWidgetItemLineInLeftTree* parent) override
     {
+        dropPolishRequests();
         auto* item = new TreeWidgetItemLineInLeftTree(0);
         item->setText(0, element.attribute(QStringLiteral("name")));
         if (parent)
@@ -208,10 +214,12 @@ void XMLWork::buildScreens(const QDomElement& root)
     // (HintLabel); Qt polishes a widget anyway right before it is first
     // shown or measured, so the walk's widgets are left to that. Widgets
     // that asked before the walk are polished now, as the handling of
-    // pending events at the end of the load would have done.
+    // pending events at the end of the load would have done. The walk drops
+    // the requests at each container: a queue of every request of the
+    // document would be scanned whenever Qt posts an event it may merge.
     QCoreApplication::sendPostedEvents(nullptr, QEvent::PolishRequest);
     renderNode(root, nullptr, false);
-    QCoreApplication::removePostedEvents(nullptr, QEvent::PolishRequest);
+    dropPolishRequests();
 }
 
 void XMLWork::renderNode(const QDomNode& node, TreeWidgetItemLineInLeftTree* parentItem, bool start)
