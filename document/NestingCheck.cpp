@@ -99,20 +99,11 @@ NestingCheck::Result NestingCheck::markupPass(const QString& text, int maxDepth)
             cursor.skipTo(QLatin1Char('<'));
             continue;
         }
+        // Most of a document is start and end tags: the character after
+        // "<" tells the kinds apart before any longer comparison.
+        const QChar next = cursor.at(1);
         bool complete = true;
-        if (cursor.startsWith(QLatin1String("<!--"))) {
-            complete = cursor.skipPast(QLatin1String("-->"));
-        } else if (cursor.startsWith(QLatin1String("<![CDATA["))) {
-            complete = cursor.skipPast(QLatin1String("]]>"));
-        } else if (cursor.startsWith(QLatin1String("<!"))) {
-            cursor.advance(2);
-            complete = skipDeclaration(cursor);
-        } else if (cursor.startsWith(QLatin1String("<?"))) {
-            complete = cursor.skipPast(QLatin1String("?>"));
-        } else if (cursor.startsWith(QLatin1String("</"))) {
-            complete = cursor.skipPast(QLatin1String(">"));
-            depth = qMax(0, depth - 1);
-        } else if (MarkupCursor::isNameStart(cursor.at(1))) {
+        if (MarkupCursor::isNameStart(next)) {
             cursor.advance();
             const bool selfClosing = skipTag(cursor, complete);
             if (!complete)
@@ -126,6 +117,20 @@ NestingCheck::Result NestingCheck::markupPass(const QString& text, int maxDepth)
             }
             if (!selfClosing)
                 ++depth;
+        } else if (next == QLatin1Char('/')) {
+            complete = cursor.skipPast(QLatin1String(">"));
+            depth = qMax(0, depth - 1);
+        } else if (next == QLatin1Char('!')) {
+            if (cursor.startsWith(QLatin1String("<!--"))) {
+                complete = cursor.skipPast(QLatin1String("-->"));
+            } else if (cursor.startsWith(QLatin1String("<![CDATA["))) {
+                complete = cursor.skipPast(QLatin1String("]]>"));
+            } else {
+                cursor.advance(2);
+                complete = skipDeclaration(cursor);
+            }
+        } else if (next == QLatin1Char('?')) {
+            complete = cursor.skipPast(QLatin1String("?>"));
         } else {
             cursor.advance();
         }
