@@ -246,6 +246,14 @@ void BenchTable::printTable(QTextStream& out) const
                 QStringLiteral(" the DOM alone"),
             spanText(spanOf(perRun(row, QStringLiteral("heap"), QStringLiteral("dom"))), ratioText),
             QStringLiteral("≤ 10 KiB"), verdict(heap, 10 * 1024));
+        if (m_Rows.contains(QStringLiteral("widgets10000"))) {
+            const Span bare =
+                spanOf(figure(QStringLiteral("widgets10000"), QStringLiteral("bare")));
+            line(QStringLiteral("heap per setting of the DOM and Qt's widgets for the screens "
+                                "alone, 10,000"),
+                 spanText(bare, kibText), QStringLiteral("—"), QStringLiteral("—"),
+                 QStringLiteral("≤ 10 KiB"), verdict(bare, 10 * 1024));
+        }
         line(QStringLiteral("peak resident growth per setting, loading 10,000"),
              spanText(spanOf(figure(row, QStringLiteral("peak"))), kibText), QStringLiteral("—"),
              QStringLiteral("—"), QStringLiteral("—"), QStringLiteral("—"));

@@ -4,6 +4,7 @@
 #include "app/MainWindow.h"
 #include "app/ScrollAreaWidget.h"
 #include "app/TreeWidgetItemLineInLeftTree.h"
+#include "bench/BareScreens.h"
 #include "bench/BenchDialogs.h"
 #include "document/XMLWork.h"
 #include "link/ControllerCommands.h"
@@ -154,10 +155,11 @@ EditorBench::~EditorBench() = default;
 QStringList EditorBench::rowNames()
 {
     return {
-        QStringLiteral("load1000"), QStringLiteral("load10000"),   QStringLiteral("load20000"),
-        QStringLiteral("click500"), QStringLiteral("save10000"),   QStringLiteral("html10000"),
-        QStringLiteral("pdf10000"), QStringLiteral("memory10000"), QStringLiteral("read"),
-        QStringLiteral("write"),    QStringLiteral("read115200"),  QStringLiteral("write115200")};
+        QStringLiteral("load1000"),   QStringLiteral("load10000"),   QStringLiteral("load20000"),
+        QStringLiteral("click500"),   QStringLiteral("save10000"),   QStringLiteral("html10000"),
+        QStringLiteral("pdf10000"),   QStringLiteral("memory10000"), QStringLiteral("widgets10000"),
+        QStringLiteral("read"),       QStringLiteral("write"),       QStringLiteral("read115200"),
+        QStringLiteral("write115200")};
 }
 
 bool EditorBench::run(const QString& name, Figures& figures, QString& error)
@@ -175,6 +177,8 @@ bool EditorBench::run(const QString& name, Figures& figures, QString& error)
         done = reportPdf(figures);
     else if (name == QLatin1String("memory10000"))
         done = memory(figures);
+    else if (name == QLatin1String("widgets10000"))
+        done = bareWidgets(figures);
     else if (name.startsWith(QLatin1String("read")) || name.startsWith(QLatin1String("write")))
         done = link(name.startsWith(QLatin1String("write")),
                     name.endsWith(QLatin1String("115200")) ? 115200 : 0, figures, error);
@@ -273,6 +277,19 @@ bool EditorBench::memory(Figures& figures)
     settle();
     figures << qMakePair(QStringLiteral("heap"), (heapInUse() - beforeLoad) / settings);
     figures << qMakePair(QStringLiteral("peak"), (peakResidentBytes() - residentBefore) / settings);
+    return true;
+}
+
+bool EditorBench::bareWidgets(Figures& figures)
+{
+    const int settings = 10000;
+    const QByteArray text = generated(settings);
+    const double before = heapInUse();
+    QDomDocument document;
+    document.setContent(text);
+    BareScreens::build(document.documentElement(), m_Window->m_ScrollArea->m_Content);
+    settle();
+    figures << qMakePair(QStringLiteral("bare"), (heapInUse() - before) / settings);
     return true;
 }
 

@@ -41,6 +41,8 @@ private:
     bool reportPdf(Figures& figures);
     bool link(bool write, int baud, Figures& figures, QString& error);
     bool memory(Figures& figures);
+    // The heap that the DOM and Qt's widgets for the screens take alone.
+    bool bareWidgets(Figures& figures);
 
     // Loads a generated document through the editor's file slot; seconds.
     double loadDocument(const QByteArray& text);
