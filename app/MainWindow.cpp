@@ -1,5 +1,6 @@
 #include "app/MainWindow.h"
 
+#include "app/AccessibilityDeferral.h"
 #include "app/AppSetup.h"
 #include "app/BoxForLines.h"
 #include "app/DialogErros.h"
@@ -49,6 +50,7 @@ TreeWidgetItemLineInLeftTree* findInSubtree(QTreeWidgetItem* root, BoxForLines* 
 MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), m_Version(QStringLiteral("1.0"))
 {
     initLirResources();
+    AccessibilityDeferral::install();
     QtUserDialogs::makeDefault();
     setWindowIcon(QIcon(QStringLiteral(":/new/ico`s/LIR-1_32x32.ico")));
     g_MainWindow = this;
