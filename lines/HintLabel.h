@@ -2,13 +2,18 @@
 
 #include <QLabel>
 
+#include <memory>
+
+class QTextDocument;
+
 // The hint of a setting line, rich text (limits, length, admitted
-// characters). A rich-text label builds a whole text document for its text:
-// about 15 KiB and as much time as the rest of its line, while a document of
-// thousands of settings shows the hints of one group at a time. The hint
-// therefore holds its text as plain text, which needs no document, until Qt
-// polishes it, which it does before the label is first shown or measured;
-// from then on it is rich text.
+// characters). A rich-text label builds a whole text control and document
+// for its text as soon as it has it: about 15 KiB, and at the first showing
+// of a group of hundreds of settings, half of the time, though only the
+// hints in view are painted. The label itself therefore holds the text as
+// plain text, which needs nothing more; the hint measures it and paints it
+// as the label paints rich text, and builds the document for that when it is
+// first painted.
 //
 // Measuring rich text means laying its document out, several times over;
 // hints of the same text and font measure alike, so each text is measured
@@ -17,12 +22,13 @@ class HintLabel : public QLabel
 {
 public:
     explicit HintLabel(const QString& text);
+    ~HintLabel() override;
 
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
 
 protected:
-    bool event(QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     struct Sizes
@@ -31,4 +37,10 @@ private:
         QSize minimum;
     };
     Sizes sizes() const;
+    // The text's document as the label lays it out in `width`.
+    QTextDocument& laidOut(int width);
+
+    // Made at the first painting: most hints of a large document never are.
+    struct Painted;
+    std::unique_ptr<Painted> m_Painted;
 };

@@ -3,7 +3,7 @@
 
 #include <QTest>
 
-// A hint must show and measure exactly as a rich-text label of its text,
+// A hint must paint and measure exactly as a rich-text label of its text,
 // whatever other hints were measured before it.
 class TestHintLabel : public QObject
 {
@@ -50,8 +50,18 @@ private slots:
         const QScopedPointer<QLabel> reference(richLabel(text, font));
         QCOMPARE(hint.sizeHint(), reference->sizeHint());
         QCOMPARE(hint.minimumSizeHint(), reference->minimumSizeHint());
-        QCOMPARE(hint.textFormat(), Qt::RichText);
         QCOMPARE(hint.text(), text);
+        // As measured, and in a grid cell wider and taller than that.
+        // A label paints its text in the window text colour, not the text colour.
+        QPalette palette;
+        palette.setColor(QPalette::WindowText, Qt::darkBlue);
+        hint.setPalette(palette);
+        reference->setPalette(palette);
+        for (const QSize& size : {reference->sizeHint(), reference->sizeHint() + QSize(60, 25)}) {
+            hint.resize(size);
+            reference->resize(size);
+            QCOMPARE(hint.grab().toImage(), reference->grab().toImage());
+        }
     }
 };
 
