@@ -19,16 +19,32 @@ struct NumberText
     QString fraction; // the digits after it
 };
 
+bool isDigit(QChar c)
+{
+    return c.unicode() >= '0' && c.unicode() <= '9';
+}
+
+// The end of the run of digits that starts at `from`.
+int digitsEnd(const QString& text, int from)
+{
+    while (from < text.size() && isDigit(text.at(from)))
+        ++from;
+    return from;
+}
+
+// Every line edit asks while its text is set, and typing asks at each key:
+// read by hand, not by a pattern compiled for each question.
 bool readNumberText(const QString& text, NumberText& number)
 {
-    QRegExp pattern(QStringLiteral("(-?)([0-9]*)(\\.?)([0-9]*)"));
-    if (!pattern.exactMatch(text))
-        return false;
-    number.negative = !pattern.cap(1).isEmpty();
-    number.integer = pattern.cap(2);
-    number.point = !pattern.cap(3).isEmpty();
-    number.fraction = pattern.cap(4);
-    return true;
+    number.negative = text.startsWith(QLatin1Char('-'));
+    int position = number.negative ? 1 : 0;
+    int end = digitsEnd(text, position);
+    number.integer = text.mid(position, end - position);
+    number.point = end < text.size() && text.at(end) == QLatin1Char('.');
+    position = number.point ? end + 1 : end;
+    end = digitsEnd(text, position);
+    number.fraction = text.mid(position, end - position);
+    return end == text.size();
 }
 
 int significantDigits(const NumberText& number)
@@ -84,7 +100,8 @@ bool canReach(const NumberText& number, double low, double high)
                (!decimalValue(nextInLastPlace(digits), decimals, beyond) || beyond > low);
     }
     // Leading zeros only: every magnitude is still open.
-    if (!number.integer.contains(QRegExp(QStringLiteral("[1-9]"))))
+    if (std::all_of(number.integer.cbegin(), number.integer.cend(),
+                    [](QChar c) { return c == QLatin1Char('0'); }))
         return high >= 0;
     // Each further digit before the point moves the reachable magnitudes,
     // from N up to below N + 1, ten times higher.
