@@ -55,6 +55,9 @@ bool g_Active = false;
 class ActivationWatch : public QAccessible::ActivationObserver
 {
 public:
+    ActivationWatch() { QAccessible::installActivationObserver(this); }
+    ~ActivationWatch() override { QAccessible::removeActivationObserver(this); }
+
     void accessibilityActiveChanged(bool active) override
     {
         g_Active = active;
@@ -63,6 +66,11 @@ public:
     }
 };
 
+// Made as the program starts, before any application object, because Qt's
+// list of observers is made by the first observer: the list then outlives
+// the application object, whose destruction clears it, also where that
+// object is destroyed only as the program exits.
+ActivationWatch g_Watch;
 bool g_Installed = false;
 } // namespace
 
@@ -71,8 +79,6 @@ void AccessibilityDeferral::install()
     if (g_Installed)
         return;
     g_Installed = true;
-    static ActivationWatch watch;
-    QAccessible::installActivationObserver(&watch);
     // Consulted before the factories installed earlier, Qt's own among them.
     QAccessible::installFactory(placeholderFor);
 }
