@@ -85,14 +85,11 @@ void AccessibilityDeferral::install()
 
 void AccessibilityDeferral::dropPlaceholders()
 {
-    // Qt deletes each through its cache, and the deletion takes it off the list.
-    while (Placeholder* placeholder = Placeholder::first()) {
-        const QAccessible::Id id = QAccessible::uniqueId(placeholder);
-        if (id)
-            QAccessible::deleteAccessibleInterface(id);
-        else
-            delete placeholder;
-    }
+    // Qt deletes each through its cache, and the deletion takes it off the
+    // list. Every placeholder is in the cache from its making, so each has an
+    // id (Qt would give it one otherwise).
+    while (Placeholder* placeholder = Placeholder::first())
+        QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(placeholder));
 }
 
 QAccessibleInterface* AccessibilityDeferral::placeholderFor(const QString& className,

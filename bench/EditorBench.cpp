@@ -102,6 +102,18 @@ void settle()
         QApplication::processEvents();
 }
 
+constexpr int kMemorySettings = 10000;
+
+// The heap that `work` leaves held, with its events handled, per setting of
+// a document of kMemorySettings.
+double heapPerSetting(const std::function<void()>& work)
+{
+    const double before = heapInUse();
+    work();
+    settle();
+    return (heapInUse() - before) / kMemorySettings;
+}
+
 // A click ends when the group is on the screen: its events are handled.
 // Kept a function of its own so that a profile can single it out.
 [[gnu::noinline]] double clickOn(ScrollAreaWidget* view, TreeWidgetItemLineInLeftTree* item)
@@ -263,33 +275,29 @@ bool EditorBench::reportPdf(Figures& figures)
 
 bool EditorBench::memory(Figures& figures)
 {
-    const int settings = 10000;
-    const QByteArray text = generated(settings);
-    const double beforeParse = heapInUse();
+    const QByteArray text = generated(kMemorySettings);
     {
         QDomDocument document;
-        document.setContent(text);
-        figures << qMakePair(QStringLiteral("dom"), (heapInUse() - beforeParse) / settings);
+        figures << qMakePair(QStringLiteral("dom"),
+                             heapPerSetting([&text, &document] { document.setContent(text); }));
     }
-    const double beforeLoad = heapInUse();
     const double residentBefore = residentBytes();
-    loadDocument(text);
-    settle();
-    figures << qMakePair(QStringLiteral("heap"), (heapInUse() - beforeLoad) / settings);
-    figures << qMakePair(QStringLiteral("peak"), (peakResidentBytes() - residentBefore) / settings);
+    figures << qMakePair(QStringLiteral("heap"),
+                         heapPerSetting([this, &text] { loadDocument(text); }));
+    figures << qMakePair(QStringLiteral("peak"),
+                         (peakResidentBytes() - residentBefore) / kMemorySettings);
     return true;
 }
 
 bool EditorBench::bareWidgets(Figures& figures)
 {
-    const int settings = 10000;
-    const QByteArray text = generated(settings);
-    const double before = heapInUse();
+    const QByteArray text = generated(kMemorySettings);
     QDomDocument document;
-    document.setContent(text);
-    BareScreens::build(document.documentElement(), m_Window->m_ScrollArea->m_Content);
-    settle();
-    figures << qMakePair(QStringLiteral("bare"), (heapInUse() - before) / settings);
+    figures << qMakePair(QStringLiteral("bare"), heapPerSetting([this, &text, &document] {
+                             document.setContent(text);
+                             BareScreens::build(document.documentElement(),
+                                                m_Window->m_ScrollArea->m_Content);
+                         }));
     return true;
 }
 
