@@ -10,7 +10,7 @@ source "$here/scripts-common.sh"
 ensure_packages "${BUILD_PACKAGES[@]}"
 cmake -S "$here" -B "$here/build-test" -DCMAKE_BUILD_TYPE=Debug \
     -DLIR_SANITIZE=ON -DLIR_WERROR=ON -DLIR_BUILD_TESTS=ON >/dev/null
-cmake --build "$here/build-test" --target tst_link -j"$(nproc)"
+cmake --build "$here/build-test" --target tst_tools -j"$(nproc)"
 
 export QT_QPA_PLATFORM=offscreen
 # The sanitizer settings of the test suites (see tests/CMakeLists.txt).
@@ -18,4 +18,4 @@ export LSAN_OPTIONS="suppressions=$here/tests/lsan.supp"
 export ASAN_OPTIONS="detect_leaks=1:fast_unwind_on_malloc=0"
 export LIR_SOAK_CYCLES="${1:-200}"
 [ $# -ge 2 ] && export LIR_SOAK_SEED="$2"
-exec "$here/build-test/tests/tst_link" TestLinkSoak
+exec "$here/build-test/tests/tst_tools" TestLinkSoak

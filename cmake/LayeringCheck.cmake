@@ -1,7 +1,6 @@
 # lir_check_layering(TARGET): before TARGET is built, every one of its source
-# files is scanned, and the build stops when a file includes a project header
-# that is not itself a source of TARGET, or a header of the widget or print
-# support libraries.
+# files is scanned, and the build stops when a file includes a header of the
+# widget or print support libraries.
 function(lir_check_layering target)
     get_target_property(sources ${target} SOURCES)
     set(files)
