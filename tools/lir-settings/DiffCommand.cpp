@@ -84,14 +84,14 @@ QString DiffCommand::help() const
         "the controller cannot be read, or when OUT cannot be written.\n");
 }
 
-bool DiffCommand::snapshotOf(const QString& source, SettingsSnapshot& snapshot, QTextStream& err)
+bool DiffCommand::snapshotOf(const QString& source, SettingsModel& snapshot, QTextStream& err)
 {
     QByteArray text;
     QDomDocument document;
     if (!DocumentSource::read(source, text, err) ||
         !DocumentSource::parse(DocumentSource::name(source), text, document, err))
         return false;
-    snapshot = SettingsSnapshot::of(document);
+    snapshot = SettingsModel::of(document);
     return true;
 }
 
@@ -103,7 +103,7 @@ ExitCode DiffCommand::run(const QStringList& args, QTextStream& out, QTextStream
         return ExitCode::Error;
     }
     PrintingDialogs dialogs(err);
-    SettingsSnapshot snapshots[2];
+    SettingsModel snapshots[2];
     for (int i = 0; i < 2; ++i) {
         dialogs.setSource(DocumentSource::name(arguments.sides.at(i)));
         if (!snapshotOf(arguments.sides.at(i), snapshots[i], err))

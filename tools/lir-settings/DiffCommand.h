@@ -2,7 +2,7 @@
 
 #include "tools/lir-settings/ToolCommand.h"
 
-class SettingsSnapshot;
+class SettingsModel;
 
 // `lir-settings diff [--all] [--html OUT] A B`: the settings that differ
 // between two documents, each a file or "port:DEV" (read out of the
@@ -19,5 +19,5 @@ public:
 
     // The snapshot of the document `source` ("port:DEV" or a file); false
     // with the reason said when it cannot be had or is no document.
-    static bool snapshotOf(const QString& source, SettingsSnapshot& snapshot, QTextStream& err);
+    static bool snapshotOf(const QString& source, SettingsModel& snapshot, QTextStream& err);
 };

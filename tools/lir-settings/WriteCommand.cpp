@@ -100,7 +100,7 @@ ExitCode WriteCommand::verify(const QString& device, const QByteArray& sent, QTe
         return ExitCode::Failure;
     }
     const QVector<SettingsComparison::Difference> differences = SettingsComparison::compare(
-        SettingsSnapshot::of(sentDocument), SettingsSnapshot::of(readDocument), true);
+        SettingsModel::of(sentDocument), SettingsModel::of(readDocument), true);
     if (differences.isEmpty()) {
         out << "verified\n";
         return ExitCode::Success;

@@ -1,17 +1,17 @@
 #include "conditions/ConditionLint.h"
 
 #include "conditions/ConditionDecision.h"
-#include "document/LoadedElements.h"
+#include "document/SettingsModel.h"
 
 #include <QDomDocument>
 #include <QSet>
 
 QList<ConditionLint::Finding> ConditionLint::findings(const QDomDocument& document)
 {
-    const LoadedElements loaded = LoadedElements::of(document);
+    const SettingsModel loaded = SettingsModel::of(document);
     QSet<QString> keys;
-    for (const LoadedElements::Setting& setting : loaded.settings)
-        keys.insert(setting.signal.attribute(QStringLiteral("key")));
+    for (const SettingsModel::Setting& setting : loaded.settings)
+        keys.insert(setting.key);
     QList<Finding> found;
     for (const QDomElement& list : loaded.conditionLists) {
         for (QDomElement c = list.firstChildElement(QStringLiteral("c")); !c.isNull();

@@ -5,9 +5,7 @@
 #include <QHash>
 #include <QSet>
 
-#include <cmath>
-
-using Setting = SettingsSnapshot::Setting;
+using Setting = SettingsModel::Setting;
 using Difference = SettingsComparison::Difference;
 
 namespace {
@@ -19,7 +17,7 @@ QString shown(const QString& text)
 QString itemsText(const Setting& setting)
 {
     QStringList items;
-    for (const SettingsSnapshot::Item& item : setting.items)
+    for (const SettingsModel::Item& item : setting.items)
         items.append(item.name + QStringLiteral(" (") + item.key + QLatin1Char(')'));
     return items.join(QStringLiteral(", "));
 }
@@ -27,7 +25,7 @@ QString itemsText(const Setting& setting)
 QString conditionsText(const Setting& setting)
 {
     QStringList conditions;
-    for (const SettingsSnapshot::Condition& c : setting.conditions)
+    for (const SettingsModel::Condition& c : setting.conditions)
         conditions.append(c.s + QLatin1Char(' ') + c.o + QLatin1Char(' ') + c.v);
     return conditions.join(QStringLiteral("; "));
 }
@@ -35,12 +33,11 @@ QString conditionsText(const Setting& setting)
 // The state each flags item shows once the value is loaded.
 QStringList flagStates(const Setting& setting)
 {
-    const QVector<bool> states = ValueCodec::flagsStates(setting.value, setting.items.size());
     QStringList words;
-    for (int i = 0; i < setting.items.size(); ++i) {
-        words.append(i >= states.size() ? QStringLiteral("undetermined")
-                     : states.at(i)     ? QStringLiteral("set")
-                                        : QStringLiteral("clear"));
+    for (ValueCodec::FlagState state : ValueCodec::flagsStates(setting.value, setting.itemKeys())) {
+        words.append(state == ValueCodec::FlagState::Undetermined ? QStringLiteral("undetermined")
+                     : state == ValueCodec::FlagState::Set        ? QStringLiteral("set")
+                                                                  : QStringLiteral("clear"));
     }
     return words;
 }
@@ -61,35 +58,6 @@ bool sameBit(const QString& a, const QString& b)
     if (a.isEmpty() || b.isEmpty())
         return a.isEmpty() == b.isEmpty();
     return ValueCodec::bitIsSet(a) == ValueCodec::bitIsSet(b);
-}
-
-bool sameLimit(const QString& a, const QString& b)
-{
-    bool okA = false;
-    bool okB = false;
-    const double x = a.toDouble(&okA);
-    const double y = b.toDouble(&okB);
-    return okA && okB ? x == y : a == b;
-}
-
-int exponentOf(bool hasExponent, const QString& e)
-{
-    return hasExponent ? e.toInt() : -999;
-}
-
-// A number rounded at the resolution 10^e; unrounded when the resolution is
-// beyond what a double holds.
-double roundedAt(double x, bool hasExponent, const QString& e)
-{
-    const int exponent = exponentOf(hasExponent, e);
-    if (!hasExponent || exponent < -15 || exponent > 15)
-        return x;
-    const double scale = std::pow(10.0, std::abs(exponent));
-    const double scaled = exponent < 0 ? x * scale : x / scale;
-    if (std::abs(scaled) > 9e15)
-        return x;
-    const double steps = std::round(scaled);
-    return exponent < 0 ? steps / scale : steps * scale;
 }
 
 // Flags compare item by item, matched by key: the changed items on each side.
@@ -123,8 +91,7 @@ bool valuesDiffer(const Setting& a, const Setting& b, QString& textA, QString& t
         return a.value != b.value;
     switch (a.kind) {
     case xmlnumber:
-        return !SettingsComparison::sameNumber(a.value, a.hasExponent, a.e, b.value, b.hasExponent,
-                                               b.e);
+        return !SettingsComparison::sameNumber(a.value, b.value);
     case xmlFlags:
         if (a.items.isEmpty() || b.items.isEmpty())
             return a.value != b.value;
@@ -156,10 +123,10 @@ QVector<Declared> declarations(const Setting& a, const Setting& b)
     return {
         {"kind", typeLineWord(a.kind), typeLineWord(b.kind), a.kind == b.kind},
         {"measure", shown(a.measure), shown(b.measure), a.measure == b.measure},
-        {"min", shown(a.min), shown(b.min), sameLimit(a.min, b.min)},
-        {"max", shown(a.max), shown(b.max), sameLimit(a.max, b.max)},
+        {"min", shown(a.min), shown(b.min), SettingsComparison::sameNumber(a.min, b.min)},
+        {"max", shown(a.max), shown(b.max), SettingsComparison::sameNumber(a.max, b.max)},
         {"e", exponent(a), exponent(b),
-         exponentOf(a.hasExponent, a.e) == exponentOf(b.hasExponent, b.e)},
+         a.hasExponent == b.hasExponent && (!a.hasExponent || a.e.toInt() == b.e.toInt())},
         {"lenMax", shown(a.lenMax), shown(b.lenMax), a.lenMax == b.lenMax},
         {"letters", shown(a.letters), shown(b.letters), a.letters == b.letters},
         {"key", shown(a.key), shown(b.key), a.key == b.key},
@@ -175,7 +142,7 @@ QVector<Declared> declarations(const Setting& a, const Setting& b)
 class SettingsComparison::Matcher
 {
 public:
-    Matcher(const SettingsSnapshot& a, const SettingsSnapshot& b, bool includeHidden)
+    Matcher(const SettingsModel& a, const SettingsModel& b, bool includeHidden)
         : m_A(a), m_B(b), m_IncludeHidden(includeHidden), m_LabelsA(a.settings.size()),
           m_LabelsB(b.settings.size())
     {
@@ -202,7 +169,7 @@ public:
     }
 
 private:
-    static void indexSide(const SettingsSnapshot& side, QHash<QString, int>& paths,
+    static void indexSide(const SettingsModel& side, QHash<QString, int>& paths,
                           QVector<QVector<int>>& settings)
     {
         settings.resize(side.containers.size());
@@ -228,7 +195,7 @@ private:
     }
 
     template <typename Repeated>
-    static void labelSide(const SettingsSnapshot& side, const QVector<int>& settings,
+    static void labelSide(const SettingsModel& side, const QVector<int>& settings,
                           const Repeated& repeated, QVector<QString>& labels,
                           QSet<QString>& labelled)
     {
@@ -290,7 +257,7 @@ private:
             add(Difference::Value, path, label, QString(), textA, textB, hidden);
     }
 
-    void oneSided(const SettingsSnapshot& side, const QVector<QString>& labels,
+    void oneSided(const SettingsModel& side, const QVector<QString>& labels,
                   const QVector<QVector<int>>& settings, const QHash<QString, int>& otherPaths,
                   const QSet<QString>& otherLabelled, Difference::Kind kind)
     {
@@ -299,7 +266,7 @@ private:
                                   kind == Difference::OnlyInB ? value : QString());
         };
         for (int c = 0; c < side.containers.size(); ++c) {
-            const SettingsSnapshot::Container& container = side.containers.at(c);
+            const SettingsModel::Container& container = side.containers.at(c);
             if (!otherPaths.contains(container.path)) {
                 // Everything inside a missing container is missing with it.
                 const int parent = container.parent;
@@ -338,8 +305,8 @@ private:
         m_Differences.append(difference);
     }
 
-    const SettingsSnapshot& m_A;
-    const SettingsSnapshot& m_B;
+    const SettingsModel& m_A;
+    const SettingsModel& m_B;
     const bool m_IncludeHidden;
     QHash<QString, int> m_PathsA;
     QHash<QString, int> m_PathsB;
@@ -352,22 +319,19 @@ private:
     QVector<Difference> m_Differences;
 };
 
-QVector<Difference> SettingsComparison::compare(const SettingsSnapshot& a,
-                                                const SettingsSnapshot& b, bool includeHidden)
+QVector<Difference> SettingsComparison::compare(const SettingsModel& a, const SettingsModel& b,
+                                                bool includeHidden)
 {
     return Matcher(a, b, includeHidden).run();
 }
 
-bool SettingsComparison::sameNumber(const QString& a, bool hasExponentA, const QString& eA,
-                                    const QString& b, bool hasExponentB, const QString& eB)
+bool SettingsComparison::sameNumber(const QString& a, const QString& b)
 {
-    bool okA = false;
-    bool okB = false;
-    const double x = a.trimmed().toDouble(&okA);
-    const double y = b.trimmed().toDouble(&okB);
-    if (!okA || !okB)
-        return a == b;
-    return roundedAt(x, hasExponentA, eA) == roundedAt(y, hasExponentB, eB);
+    QString canonicalA;
+    QString canonicalB;
+    if (ValueCodec::canonicalDecimal(a, canonicalA) && ValueCodec::canonicalDecimal(b, canonicalB))
+        return canonicalA == canonicalB;
+    return a == b;
 }
 
 QString SettingsComparison::valueText(const Setting& setting)

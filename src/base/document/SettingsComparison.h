@@ -1,6 +1,6 @@
 #pragma once
 
-#include "document/SettingsSnapshot.h"
+#include "document/SettingsModel.h"
 
 #include <QString>
 #include <QVector>
@@ -45,18 +45,18 @@ public:
     // A has and what only B has. Settings and containers hidden right after
     // a load are left out, unless `includeHidden`; a setting hidden on one
     // side only is always kept.
-    static QVector<Difference> compare(const SettingsSnapshot& a, const SettingsSnapshot& b,
+    static QVector<Difference> compare(const SettingsModel& a, const SettingsModel& b,
                                        bool includeHidden);
 
-    // Number values compare at their resolution 10^e when `e` is given
-    // (7.5 equals 7.50 with e = -2); values that are no numbers compare as
-    // text.
-    static bool sameNumber(const QString& a, bool hasExponentA, const QString& eA, const QString& b,
-                           bool hasExponentB, const QString& eB);
+    // Number values compare by their exact decimal value (7.5 equals 7.50,
+    // 15 differs from 20 whatever the resolution); a text that is no plain
+    // decimal number compares as text, so that a document never differs from
+    // itself.
+    static bool sameNumber(const QString& a, const QString& b);
 
     // The value as the line shows it: flags as "Item set, Item clear, ...",
     // enum as the chosen item's name, others as written; "" when empty.
-    static QString valueText(const SettingsSnapshot::Setting& setting);
+    static QString valueText(const SettingsModel::Setting& setting);
 
 private:
     class Matcher;

@@ -25,19 +25,101 @@ int digitOfCheckState(int checkState)
     return checkState == 2 ? 1 : 0;
 }
 
-QVector<bool> flagsStates(const QString& value, int itemCount)
+namespace {
+bool splitFlagToken(const QString& token, QString& key, QString& digits)
 {
-    QVector<bool> states;
-    if (itemCount <= 0)
+    const QStringList parts = token.split(QLatin1Char(':'), Qt::KeepEmptyParts);
+    if (parts.size() != 2)
+        return false;
+    key = parts.at(0);
+    digits = parts.at(1);
+    return true;
+}
+
+FlagState stateOfDigits(const QString& digits)
+{
+    return digits.toShort() == 1 ? FlagState::Set : FlagState::Clear;
+}
+
+// Every token is "key:digits" with a key of an item, each key once.
+bool readByKey(const QStringList& tokens, const QStringList& keys, QVector<FlagState>& states)
+{
+    QHash<QString, int> itemOfKey;
+    for (int i = keys.size() - 1; i >= 0; --i)
+        itemOfKey.insert(keys.at(i), i);
+    QVector<bool> taken(keys.size(), false);
+    for (const QString& token : tokens) {
+        QString key;
+        QString digits;
+        if (!splitFlagToken(token, key, digits) || key.isEmpty())
+            return false;
+        const int item = itemOfKey.value(key, -1);
+        if (item < 0 || taken.at(item))
+            return false;
+        taken[item] = true;
+        states[item] = stateOfDigits(digits);
+    }
+    return true;
+}
+} // namespace
+
+QVector<FlagState> flagsStates(const QString& value, const QStringList& keys)
+{
+    QVector<FlagState> states(keys.size(), FlagState::Undetermined);
+    if (keys.isEmpty())
         return states;
     const QStringList tokens = value.split(QLatin1Char(' '), Qt::KeepEmptyParts);
-    for (int i = 0; i < itemCount && i < tokens.size(); ++i) {
-        const QStringList parts = tokens.at(i).split(QLatin1Char(':'), Qt::KeepEmptyParts);
-        if (parts.size() != 2)
+    if (readByKey(tokens, keys, states))
+        return states;
+    states.fill(FlagState::Undetermined);
+    for (int i = 0; i < keys.size() && i < tokens.size(); ++i) {
+        QString key;
+        QString digits;
+        if (!splitFlagToken(tokens.at(i), key, digits))
             break;
-        states.append(parts.at(1).toShort() == 1);
+        states[i] = stateOfDigits(digits);
     }
     return states;
+}
+
+bool canonicalDecimal(const QString& text, QString& canonical)
+{
+    int at = 0;
+    bool negative = false;
+    if (at < text.size() && (text.at(at) == QLatin1Char('-') || text.at(at) == QLatin1Char('+')))
+        negative = text.at(at++) == QLatin1Char('-');
+    const auto digitsFrom = [&text](int from) {
+        int end = from;
+        while (end < text.size() && text.at(end) >= QLatin1Char('0') &&
+               text.at(end) <= QLatin1Char('9'))
+            ++end;
+        return end;
+    };
+    const int integerEnd = digitsFrom(at);
+    QString integer = text.mid(at, integerEnd - at);
+    QString fraction;
+    int end = integerEnd;
+    if (end < text.size() && text.at(end) == QLatin1Char('.')) {
+        const int fractionEnd = digitsFrom(end + 1);
+        fraction = text.mid(end + 1, fractionEnd - end - 1);
+        end = fractionEnd;
+    }
+    if (end != text.size() || (integer.isEmpty() && fraction.isEmpty()))
+        return false;
+    int lead = 0;
+    while (lead < integer.size() - 1 && integer.at(lead) == QLatin1Char('0'))
+        ++lead;
+    integer = integer.mid(lead);
+    if (integer.isEmpty())
+        integer = QStringLiteral("0");
+    while (fraction.endsWith(QLatin1Char('0')))
+        fraction.chop(1);
+    canonical = integer;
+    if (!fraction.isEmpty())
+        canonical += QLatin1Char('.') + fraction;
+    if (negative && canonical != QLatin1String("0"))
+        canonical.prepend(QLatin1Char('-'));
+    return true;
 }
 
 QString flagsWithDigit(const QString& value, const QString& key, int digit)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <QVector>
 
 // The encodings of the `value` attribute that need no widget.
@@ -19,11 +20,28 @@ QString bitValue(bool set);
 // written into the document: only "checked" is 1.
 int digitOfCheckState(int checkState);
 
-// flags, reading: the state of each of `itemCount` check boxes by position.
-// Token i belongs to item i whatever key it carries; a token that does not
-// split into exactly two parts at ':' ends the reading, so the result may be
-// shorter than `itemCount`. Entries are true for set and false for clear.
-QVector<bool> flagsStates(const QString& value, int itemCount);
+// The state of one flags item once its value is read.
+enum class FlagState
+{
+    Undetermined = -1, // no token gives the item a digit
+    Clear = 0,
+    Set = 1
+};
+
+// flags, reading: the state of each item, whose keys are `keys` in the order
+// of their editors. When every token of the value is "key:digits" for a
+// distinct item key, each item is read from its own token, in whatever order
+// the tokens stand; items without a token stay undetermined. Otherwise token
+// i belongs to item i whatever key it carries, and a token that does not
+// split into exactly two parts at ':' ends the reading, leaving the items
+// from there on undetermined. A token is set when its digits read as 1.
+QVector<FlagState> flagsStates(const QString& value, const QStringList& keys);
+
+// Whether `text` is a plain decimal number ([+-]digits[.digits], digits on
+// at least one side of the point); if so, `canonical` is the same number
+// with no leading or trailing zeros, no '+' and no sign on zero, so that two
+// texts of one number give one canonical text.
+bool canonicalDecimal(const QString& text, QString& canonical);
 
 // flags, writing: in `value`, the token whose key is `key` gets `digit` in
 // place of the run of digits after its colon (of the one character there

@@ -1,6 +1,6 @@
 #include "lines/DocumentValueChecker.h"
 
-#include "document/LoadedElements.h"
+#include "document/SettingsModel.h"
 #include "document/TypeLine.h"
 #include "lines/IP4Validator.h"
 #include "lines/MACValidator.h"
@@ -26,24 +26,11 @@ QString valueText(const QString& value)
     return QStringLiteral("value ") + quoted(value);
 }
 
-QString captionOf(const QDomElement& signal)
-{
-    QString caption = signal.attribute(QStringLiteral("name"));
-    const QString measure = signal.attribute(QStringLiteral("measure"));
-    if (!measure.isEmpty())
-        caption += QStringLiteral(", ") + measure;
-    return caption;
-}
-
-// The keys of the items in the order of their editors: the first `item` and
-// the elements that follow it directly.
 QStringList itemKeys(const QDomElement& signal)
 {
     QStringList keys;
-    const QDomElement namedValues = signal.firstChildElement(QStringLiteral("namedValues"));
-    QDomNode node = namedValues.firstChildElement(QStringLiteral("item"));
-    for (; !node.isNull() && node.isElement(); node = node.nextSibling())
-        keys << node.toElement().attribute(QStringLiteral("key"));
+    for (const SettingsModel::Item& item : SettingsModel::itemsOf(signal))
+        keys << item.key;
     return keys;
 }
 
@@ -138,11 +125,12 @@ DocumentValueChecker::DocumentValueChecker(const QDomDocument& document) : m_Doc
 QVector<DocumentValueChecker::Finding> DocumentValueChecker::findings() const
 {
     QVector<Finding> found;
-    for (const LoadedElements::Setting& setting : LoadedElements::of(m_Document).settings) {
-        const QString problem = problemOf(setting.signal);
+    const SettingsModel model = SettingsModel::of(m_Document);
+    for (const SettingsModel::Setting& setting : model.settings) {
+        const QString problem = problemOf(setting.element);
         if (!problem.isEmpty()) {
-            found.append({setting.signal.lineNumber(), captionOf(setting.signal),
-                          setting.container.attribute(QStringLiteral("name")), problem});
+            found.append({setting.element.lineNumber(), SettingsModel::captionOf(setting.element),
+                          model.containers.at(setting.container).name, problem});
         }
     }
     return found;
@@ -150,12 +138,17 @@ QVector<DocumentValueChecker::Finding> DocumentValueChecker::findings() const
 
 QString DocumentValueChecker::problemOf(const QDomElement& signal) const
 {
+    return problemOf(signal, m_Symbols);
+}
+
+QString DocumentValueChecker::problemOf(const QDomElement& signal, const SymbolTable& symbols)
+{
     const QString value = signal.attribute(kValue);
     switch (typeLineFromType(signal.attribute(QStringLiteral("type")))) {
     case xmlnumber:
         return numberProblem(signal, value);
     case xmlstring:
-        return stringProblem(signal, value);
+        return stringProblem(signal, value, symbols);
     case xmlmacAddress:
         return addressProblem(MACValidator(nullptr, QString()), value, 17,
                               QStringLiteral("a MAC address"));
@@ -175,7 +168,8 @@ QString DocumentValueChecker::problemOf(const QDomElement& signal) const
     return QString();
 }
 
-QString DocumentValueChecker::stringProblem(const QDomElement& signal, const QString& value) const
+QString DocumentValueChecker::stringProblem(const QDomElement& signal, const QString& value,
+                                            const SymbolTable& symbols)
 {
     const QString lenMax = signal.attribute(QStringLiteral("lenMax"));
     // The editor's maximal length: a negative one sets no limit.
@@ -183,7 +177,7 @@ QString DocumentValueChecker::stringProblem(const QDomElement& signal, const QSt
         return valueText(value) + QStringLiteral(" is longer than lenMax ") + lenMax;
     }
     const QString letters = signal.attribute(QStringLiteral("letters"));
-    const std::unique_ptr<QValidator> validator(newStringValidator(m_Symbols.symbolCode(letters)));
+    const std::unique_ptr<QValidator> validator(newStringValidator(symbols.symbolCode(letters)));
     if (!validator)
         return QString();
     // Character by character, so that the finding names the refused one;

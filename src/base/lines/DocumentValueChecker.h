@@ -31,9 +31,14 @@ public:
     // What is wrong with the value of one `signal` element; empty when it
     // is fine (an empty value is fine for every kind but numbers).
     QString problemOf(const QDomElement& signal) const;
+    // The same with the symbols of the document, which decide the letters
+    // a string admits. This is the one rule of which values a line must
+    // refuse: the editor marks and lists the fields it holds.
+    static QString problemOf(const QDomElement& signal, const SymbolTable& symbols);
 
 private:
-    QString stringProblem(const QDomElement& signal, const QString& value) const;
+    static QString stringProblem(const QDomElement& signal, const QString& value,
+                                 const SymbolTable& symbols);
 
     const QDomDocument& m_Document;
     SymbolTable m_Symbols;

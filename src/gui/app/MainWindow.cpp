@@ -181,9 +181,7 @@ TreeWidgetItemLineInLeftTree* MainWindow::findTreeWidgetOfBox(BoxForLines* box) 
 
 void MainWindow::addErrorField(const QString& group, const QString& field)
 {
-    // A new entry goes in front of those already held under its key.
-    if (!m_ErrorFields.contains(group, field))
-        m_ErrorFields.insert(group, field);
+    m_ErrorFields.add(group, field);
 }
 
 void MainWindow::removeErrorField(const QString& group, const QString& field)
@@ -191,15 +189,22 @@ void MainWindow::removeErrorField(const QString& group, const QString& field)
     m_ErrorFields.remove(group, field);
 }
 
+void MainWindow::addErrorField(const QDomElement& setting, const QString& group,
+                               const QString& field)
+{
+    m_ErrorFields.add(setting, group, field);
+}
+
+void MainWindow::removeErrorField(const QDomElement& setting)
+{
+    m_ErrorFields.remove(setting);
+}
+
 bool MainWindow::reportErrorFields()
 {
     if (m_ErrorFields.isEmpty())
         return false;
-    QString text = QStringLiteral("<H3>Исправить cледующий поля:<BR>");
-    for (auto it = m_ErrorFields.cbegin(); it != m_ErrorFields.cend(); ++it)
-        text += it.key() + QStringLiteral(" :: ") + it.value() + QStringLiteral("<BR>");
-    text += QStringLiteral("</H3>");
-    new DialogErros(QStringLiteral("Для сохранения или печати"), text, nullptr);
+    new DialogErros(QStringLiteral("Для сохранения или печати"), m_ErrorFields.listText(), nullptr);
     return true;
 }
 

@@ -1,7 +1,8 @@
 #pragma once
 
+#include "document/FieldsToCorrect.h"
+
 #include <QMainWindow>
-#include <QMultiMap>
 #include <QString>
 
 class BoxForLines;
@@ -28,6 +29,10 @@ public:
 
     void addErrorField(const QString& group, const QString& field);
     void removeErrorField(const QString& group, const QString& field);
+    // The same for the field of one setting: lines that share a caption in
+    // one group are registered and cleared each on its own.
+    void addErrorField(const QDomElement& setting, const QString& group, const QString& field);
+    void removeErrorField(const QDomElement& setting);
     // Shows the list of fields to correct and returns true when there are any.
     bool reportErrorFields();
 
@@ -55,7 +60,7 @@ public:
     QAction* m_ActAbout = nullptr;
     QAction* m_ActRead = nullptr;
     QAction* m_ActWrite = nullptr;
-    QMultiMap<QString, QString> m_ErrorFields;
+    FieldsToCorrect m_ErrorFields;
     QString m_Version;
     QString m_ModelName;
 

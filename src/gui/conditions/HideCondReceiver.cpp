@@ -1,8 +1,10 @@
 #include "conditions/HideCondReceiver.h"
 
 #include "conditions/ConditionDecision.h"
+#include "document/SettingsModel.h"
 
 #include <QAbstractButton>
+#include <QCheckBox>
 #include <QLineEdit>
 
 HideCondReceiver::HideCondReceiver(ConditionDecision::Operator op, int value, QObject* parent)
@@ -10,9 +12,10 @@ HideCondReceiver::HideCondReceiver(ConditionDecision::Operator op, int value, QO
 {
 }
 
-void HideCondReceiver::listenTo(QLineEdit* numberEditor)
+void HideCondReceiver::listenTo(QLineEdit* numberEditor, const QDomElement& setting)
 {
     m_NumberSource = numberEditor;
+    m_NumberSetting = setting;
     connect(numberEditor, &QLineEdit::editingFinished, this,
             qOverload<>(&HideCondReceiver::slotIt));
 }
@@ -20,15 +23,23 @@ void HideCondReceiver::listenTo(QLineEdit* numberEditor)
 void HideCondReceiver::listenTo(QAbstractButton* button)
 {
     m_ButtonSources.append(button);
-    connect(button, &QAbstractButton::toggled, this, qOverload<bool>(&HideCondReceiver::slotIt));
+    // A check box leaving its undetermined state keeps its checked flag, so
+    // only its check state tells.
+    if (auto* box = qobject_cast<QCheckBox*>(button))
+        connect(box, &QCheckBox::stateChanged, this, &HideCondReceiver::slotCheckState);
+    else
+        connect(button, &QAbstractButton::toggled, this,
+                qOverload<bool>(&HideCondReceiver::slotIt));
 }
 
 void HideCondReceiver::evaluateNow()
 {
     if (m_NumberSource)
-        decideNumber(m_NumberSource->text());
+        decideNumber(m_NumberSetting.attribute(QStringLiteral("value")));
     for (const QPointer<QAbstractButton>& button : qAsConst(m_ButtonSources)) {
-        if (button)
+        if (auto* box = qobject_cast<QCheckBox*>(button.data()))
+            slotCheckState(box->checkState());
+        else if (button)
             slotIt(button->isChecked());
     }
 }
@@ -42,8 +53,13 @@ void HideCondReceiver::slotIt(bool checked)
 
 void HideCondReceiver::slotIt()
 {
-    if (auto* editor = qobject_cast<QLineEdit*>(sender()))
-        decideNumber(editor->text());
+    if (qobject_cast<QLineEdit*>(sender()))
+        decideNumber(m_NumberSetting.attribute(QStringLiteral("value")));
+}
+
+void HideCondReceiver::slotCheckState(int state)
+{
+    slotIt(SettingsModel::buttonChecked(state));
 }
 
 void HideCondReceiver::decideNumber(const QString& text)

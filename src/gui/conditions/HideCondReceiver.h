@@ -2,6 +2,7 @@
 
 #include "conditions/ConditionDecision.h"
 
+#include <QDomElement>
 #include <QObject>
 #include <QPointer>
 #include <QVector>
@@ -18,8 +19,11 @@ public:
     HideCondReceiver(ConditionDecision::Operator op, int value, QObject* parent);
 
     // The widgets this receiver listens to, kept to decide the condition on
-    // demand (right after a load) exactly as their signals would.
-    void listenTo(QLineEdit* numberEditor);
+    // demand (right after a load) exactly as their signals would. A number
+    // source is decided on its setting's value in the document, which its
+    // editor may not show whole; a check box counts as set only when it is
+    // checked, not while undetermined.
+    void listenTo(QLineEdit* numberEditor, const QDomElement& setting);
     void listenTo(QAbstractButton* button);
     // Decides the condition against the current state of its sources.
     void evaluateNow();
@@ -31,6 +35,7 @@ public:
 public slots:
     void slotIt(bool checked);
     void slotIt();
+    void slotCheckState(int state);
 
 protected:
     // Moves the target's counter by +1 or -1 and updates the target.
@@ -41,5 +46,6 @@ private:
     void apply(bool holds);
 
     QPointer<QLineEdit> m_NumberSource;
+    QDomElement m_NumberSetting;
     QVector<QPointer<QAbstractButton>> m_ButtonSources;
 };

@@ -35,7 +35,7 @@ void HideCondsRegistry<Target, Receiver>::createSignal(Cond cond, LineInBox* sou
         if (auto* editor = source->m_Widgets.isEmpty()
                                ? nullptr
                                : qobject_cast<QLineEdit*>(source->m_Widgets.last()))
-            receiver->listenTo(editor);
+            receiver->listenTo(editor, *source->m_Element);
         return;
     case xmlFlags:
     case xmlenum:

@@ -5,9 +5,11 @@
 #include "app/TreeWidgetItemLineInLeftTree.h"
 #include "conditions/HideConds.h"
 #include "dialogs/UserDialogs.h"
+#include "document/SettingsModel.h"
 #include "document/SymbolTable.h"
 #include "document/ValueCodec.h"
 #include "lines/CaptionLabel.h"
+#include "lines/DocumentValueChecker.h"
 #include "lines/HintLabel.h"
 #include "lines/IP4Validator.h"
 #include "lines/MACValidator.h"
@@ -110,11 +112,7 @@ LineInBox::LineInBox(const QDomElement& element, QObject* parent)
     : QObject(parent), m_Element(new QDomElement(element))
 {
     m_Editor = new QWidget;
-    QString caption = element.attribute(QStringLiteral("name"));
-    const QString measure = element.attribute(QStringLiteral("measure"));
-    if (!measure.isEmpty())
-        caption += QStringLiteral(", ") + measure;
-    m_LabelName = new CaptionLabel(caption);
+    m_LabelName = new CaptionLabel(SettingsModel::captionOf(element));
     buildEditors();
     createHint();
     if (g_HideConds)
@@ -328,6 +326,7 @@ void LineInBox::createHint()
 void LineInBox::slotLoadFromDom()
 {
     const QString value = m_Element->attribute(kValue);
+    m_Loading = true;
     switch (m_TypeLine) {
     case xmlnumber:
     case xmlstring:
@@ -349,22 +348,22 @@ void LineInBox::slotLoadFromDom()
         break;
     case xmlnotset:
     case xmlunknown:
+        m_Loading = false;
         reportElementFault(QStringLiteral("Error slotLoadFromDom m_TypeLine = ") +
                                typeLineName(m_TypeLine),
                            QString());
-        break;
+        return;
     }
+    m_Loading = false;
+    markValue();
 }
 
 void LineInBox::loadFlags(const QString& value)
 {
-    // Each box that changes state writes its digit through its own signal,
-    // and each such write looks for its sender and its token through the
-    // whole line: quadratic for a long list. The boxes are set first and
-    // their digits written together, as the single writes would have left
-    // the value.
-    const QVector<bool> states = ValueCodec::flagsStates(value, m_Widgets.size());
-    QVector<ValueCodec::FlagWrite> writes;
+    QStringList keys;
+    for (const QWidget* widget : qAsConst(m_Widgets))
+        keys << widget->objectName();
+    const QVector<ValueCodec::FlagState> states = ValueCodec::flagsStates(value, keys);
     // A box that leaves a checked state looks through all buttons of its
     // parent for an exclusive partner, unless it belongs to a group; a group
     // for the time of the load keeps that search away. The ids are given,
@@ -375,23 +374,46 @@ void LineInBox::loadFlags(const QString& value)
         if (auto* box = qobject_cast<QCheckBox*>(m_Widgets.at(i)))
             group.addButton(box, i);
     }
-    m_SettingFlags = true;
     for (int i = 0; i < states.size(); ++i) {
-        auto* box = qobject_cast<QCheckBox*>(m_Widgets.at(i));
-        if (!box)
-            continue;
-        const Qt::CheckState before = box->checkState();
-        setCheckBoxSet(i, states.at(i));
-        // Boxes without a key are not connected and never write.
-        if (box->checkState() != before && !box->objectName().isEmpty())
-            writes.append({box->objectName(), ValueCodec::digitOfCheckState(box->checkState())});
+        if (states.at(i) != ValueCodec::FlagState::Undetermined)
+            setCheckBoxSet(i, states.at(i) == ValueCodec::FlagState::Set);
     }
-    m_SettingFlags = false;
-    if (writes.isEmpty())
+}
+
+void LineInBox::markValue()
+{
+    const QString value = m_Element->attribute(kValue);
+    static const SymbolTable noSymbols;
+    bool refused =
+        !DocumentValueChecker::problemOf(*m_Element, g_SymbolTable ? *g_SymbolTable : noSymbols)
+             .isEmpty();
+    // A line edit cuts a value longer than its maximal length.
+    if (auto* edit = qobject_cast<QLineEdit*>(m_Widgets.value(0)))
+        refused = refused || (!value.isEmpty() && edit->text() != value);
+    if (refused == m_Marked)
         return;
-    if (g_MainWindow)
-        g_MainWindow->slotCanSave(true);
-    writeValue(ValueCodec::flagsWithDigits(m_Element->attribute(kValue), writes));
+    setMarked(refused);
+    QString groupText;
+    if (!g_MainWindow || !quietGroupText(groupText))
+        return;
+    if (refused)
+        g_MainWindow->addErrorField(*m_Element, groupText, m_LabelName->text());
+    else
+        g_MainWindow->removeErrorField(*m_Element);
+}
+
+void LineInBox::setMarked(bool marked)
+{
+    m_Marked = marked;
+    if (auto* edit = qobject_cast<QLineEdit*>(m_Widgets.value(0))) {
+        setBaseColour(edit, marked ? Qt::red : Qt::white);
+        return;
+    }
+    // Boxes and buttons have no base of their own: their area is coloured.
+    m_Editor->setAutoFillBackground(marked);
+    QPalette palette = m_Editor->palette();
+    palette.setBrush(QPalette::Window, marked ? QBrush(Qt::red) : QPalette().window());
+    m_Editor->setPalette(palette);
 }
 
 void LineInBox::setLineEditText(const QString& text)
@@ -420,7 +442,7 @@ void LineInBox::chooseRadioButton(const QString& key)
 
 void LineInBox::slotWriteDataToDom(int state)
 {
-    if (m_SettingFlags)
+    if (m_Loading)
         return;
     if (g_MainWindow)
         g_MainWindow->slotCanSave(true);
@@ -449,6 +471,8 @@ void LineInBox::slotWriteDataToDom(int state)
 
 void LineInBox::slotWriteDataToDom(const QString& text)
 {
+    if (m_Loading)
+        return;
     if (g_MainWindow)
         g_MainWindow->slotCanSave(true);
     switch (m_TypeLine) {
@@ -469,6 +493,8 @@ void LineInBox::slotWriteDataToDom(const QString& text)
 void LineInBox::slotWriteDataToDom(bool checked)
 {
     Q_UNUSED(checked);
+    if (m_Loading)
+        return;
     if (g_MainWindow)
         g_MainWindow->slotCanSave(true);
     if (m_TypeLine != xmlenum) {
@@ -517,14 +543,15 @@ void LineInBox::finishEntry(QLineEdit* edit)
 void LineInBox::markEntry(QLineEdit* edit, const QString& groupText, bool valid)
 {
     const QString fieldLabel = m_LabelName->text();
+    m_Marked = !valid;
     setBaseColour(edit, valid ? Qt::white : Qt::red);
     if (valid) {
-        g_MainWindow->removeErrorField(groupText, fieldLabel);
+        g_MainWindow->removeErrorField(*m_Element);
         return;
     }
     UserDialogs::critical(g_MainWindow, QStringLiteral("Не допустимое значение"),
                           QStringLiteral("Введено не допустимое значение! В поле: ") + fieldLabel);
-    g_MainWindow->addErrorField(groupText, fieldLabel);
+    g_MainWindow->addErrorField(*m_Element, groupText, fieldLabel);
 }
 
 bool LineInBox::numberEntryValid(QLineEdit* edit, const MinMaxValidator& validator)
@@ -561,9 +588,23 @@ bool LineInBox::findGroupText(QString& groupText)
     return true;
 }
 
+bool LineInBox::quietGroupText(QString& groupText) const
+{
+    auto* box = qobject_cast<BoxForLines*>(parent());
+    TreeWidgetItemLineInLeftTree* item = box ? g_MainWindow->findTreeWidgetOfBox(box) : nullptr;
+    if (!item)
+        return false;
+    groupText = item->text(0);
+    return true;
+}
+
 void LineInBox::writeValue(const QString& value)
 {
     m_Element->setAttribute(kValue, value);
+    // Numbers and addresses are judged when their edit ends, with a
+    // message; the other kinds change whole with each write.
+    if (m_TypeLine != xmlnumber && m_TypeLine != xmlmacAddress && m_TypeLine != xmlipAddress)
+        markValue();
 }
 
 void LineInBox::reportElementFault(const QString& title, const QString& textHead)

@@ -66,6 +66,11 @@ private:
     void giveEditorLayout(QVBoxLayout* layout);
 
     void loadFlags(const QString& value);
+    // Marks the line red and lists its field when the document's value is
+    // one the line must refuse or cannot show as it stands; clears both once
+    // it is not. Says nothing: a loaded value is no entry of the user's.
+    void markValue();
+    void setMarked(bool marked);
     void setLineEditText(const QString& text);
     void setCheckBoxSet(int index, bool set);
     void chooseRadioButton(const QString& key);
@@ -83,10 +88,16 @@ private:
     bool findGroupText(QString& groupText);
 
     void writeValue(const QString& value);
+    // The group text without the "Ошибка кода" warnings of findGroupText,
+    // for a line that may stand in no tree.
+    bool quietGroupText(QString& groupText) const;
     // A parentless about box whose text ends with the element's line number.
     void reportElementFault(const QString& title, const QString& textHead);
     void reportMissingKey();
 
-    // While loadFlags sets the boxes, their writes are collected by it.
-    bool m_SettingFlags = false;
+    // While the line shows the document's value, the editors' signals write
+    // nothing back: a load changes no value.
+    bool m_Loading = false;
+    // Whether the line is marked red by markValue or an end-of-edit check.
+    bool m_Marked = false;
 };

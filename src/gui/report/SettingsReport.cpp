@@ -3,6 +3,7 @@
 #include "app/BoxForLines.h"
 #include "app/TreeWidgetItemLineInLeftTree.h"
 #include "dialogs/UserDialogs.h"
+#include "document/SettingsModel.h"
 #include "lines/LineInBox.h"
 
 #include <QCheckBox>
@@ -13,12 +14,11 @@
 
 namespace {
 const QString kWrongEditorTitle = QStringLiteral("Беда");
-const QString kWrongEditorText = QStringLiteral(
-    "void MainWindow::goingTree(QTreeWidgetItem* qtwi,QString &html,QString con)"
-    "QCheckBox* cb = qobject_cast<QCheckBox*>(var2);");
+const QString kWrongEditorText =
+    QStringLiteral("void MainWindow::goingTree(QTreeWidgetItem* qtwi,QString &html,QString con)"
+                   "QCheckBox* cb = qobject_cast<QCheckBox*>(var2);");
 
-template <typename Editor>
-bool editorsOfClass(const LineInBox* line, QVector<Editor*>& editors)
+template <typename Editor> bool editorsOfClass(const LineInBox* line, QVector<Editor*>& editors)
 {
     for (QWidget* widget : line->m_Widgets) {
         auto* editor = qobject_cast<Editor*>(widget);
@@ -124,7 +124,7 @@ bool SettingsReport::valueText(const LineInBox* line, QString& value, bool& rowW
             return false;
         QStringList ticked;
         for (const QCheckBox* box : qAsConst(boxes)) {
-            if (box->checkState() == Qt::Checked)
+            if (SettingsModel::buttonChecked(box->checkState()))
                 ticked << box->text().toHtmlEscaped();
         }
         value = ticked.join(QStringLiteral("<br>"));
@@ -136,16 +136,18 @@ bool SettingsReport::valueText(const LineInBox* line, QString& value, bool& rowW
         if (!editorsOfClass(line, boxes))
             return false;
         for (const QCheckBox* box : qAsConst(boxes))
-            value += box->checkState() == Qt::Checked ? QStringLiteral("Есть")
-                                                      : QStringLiteral("Нет");
+            value += SettingsModel::buttonChecked(box->checkState()) ? QStringLiteral("Есть")
+                                                                     : QStringLiteral("Нет");
         return true;
     }
     default: {
         QVector<QLineEdit*> fields;
         if (!editorsOfClass(line, fields))
             return false;
-        for (const QLineEdit* field : qAsConst(fields))
-            value += field->text().toHtmlEscaped();
+        // The document's value, which an editor shows cut when it is longer
+        // than the editor's maximal length.
+        if (!fields.isEmpty())
+            value = line->m_Element->attribute(QStringLiteral("value")).toHtmlEscaped();
         return true;
     }
     }

@@ -75,9 +75,10 @@ private slots:
             << "<lir1Settings><symbols xsymbols_ab=\"4\"/></lir1Settings>"
             << "_ab" << 4 << 1;
         QTest::newRow("non-numeric code reads as 0")
-            << "<lir1Settings><symbols symbols_x=\"five\"/></lir1Settings>" << "x" << 0 << 1;
-        QTest::newRow("no symbols element")
-            << "<lir1Settings><container/></lir1Settings>" << "latin" << -1 << 0;
+            << "<lir1Settings><symbols symbols_x=\"five\"/></lir1Settings>"
+            << "x" << 0 << 1;
+        QTest::newRow("no symbols element") << "<lir1Settings><container/></lir1Settings>"
+                                            << "latin" << -1 << 0;
         QTest::newRow("symbols not directly under the root are not read")
             << "<lir1Settings><container><symbols symbols_latin=\"1\"/></container></lir1Settings>"
             << "latin" << -1 << 0;
@@ -108,9 +109,9 @@ private slots:
         // "symbols__b" and "Xsymbols_b" both name the symbol "_b".
         QDomDocument dom;
         SymbolTable table;
-        table.loadSymbols(parse(
-            dom, QStringLiteral("<lir1Settings><symbols symbols__b=\"2\" Xsymbols_b=\"5\"/>"
-                                "</lir1Settings>")));
+        table.loadSymbols(
+            parse(dom, QStringLiteral("<lir1Settings><symbols symbols__b=\"2\" Xsymbols_b=\"5\"/>"
+                                      "</lir1Settings>")));
         QCOMPARE(table.size(), 2);
         QCOMPARE(table.symbols().at(0).second, QStringLiteral("_b"));
         QCOMPARE(table.symbols().at(1).second, QStringLiteral("_b"));
@@ -163,28 +164,78 @@ private slots:
     void flagsReading_data()
     {
         QTest::addColumn<QString>("value");
-        QTest::addColumn<int>("items");
-        QTest::addColumn<QString>("states"); // one character per read item
-        QTest::newRow("example") << "o1:1 o2:0 o3:1" << 3 << "101";
-        QTest::newRow("by position, not by key") << "o3:1 o1:0 o2:0" << 3 << "100";
-        QTest::newRow("second part must read as 1") << "a:01 b:2 c:x" << 3 << "100";
-        QTest::newRow("extra space stops at the empty token") << "a:1  b:1 c:1" << 3 << "1";
-        QTest::newRow("token without colon stops") << "a:1 b c:1" << 3 << "1";
-        QTest::newRow("token with two colons stops") << "a:1:1 b:1" << 2 << "";
-        QTest::newRow("fewer tokens than items") << "a:1" << 3 << "1";
-        QTest::newRow("more tokens than items") << "a:0 b:1 c:1" << 2 << "01";
-        QTest::newRow("no items") << "a:1" << 0 << "";
+        QTest::addColumn<QString>("keys");   // the items' keys, space separated
+        QTest::addColumn<QString>("states"); // per item: 1 set, 0 clear, - undetermined
+        QTest::newRow("example") << "o1:1 o2:0 o3:1"
+                                 << "o1 o2 o3"
+                                 << "101";
+        QTest::newRow("item keys in another order are read by key") << "B:1 A:0"
+                                                                    << "A B"
+                                                                    << "01";
+        QTest::newRow("an item without a token stays undetermined") << "c:1 a:0"
+                                                                    << "a b c"
+                                                                    << "0-1";
+        QTest::newRow("a foreign key reads by position") << "o3:1 x:0 o2:0"
+                                                         << "o1 o2 o3"
+                                                         << "100";
+        QTest::newRow("second part must read as 1") << "a:01 b:2 c:x"
+                                                    << "a b c"
+                                                    << "100";
+        QTest::newRow("extra space stops at the empty token") << "a:1  b:1 c:1"
+                                                              << "a b c"
+                                                              << "1--";
+        QTest::newRow("token without colon stops") << "a:1 b c:1"
+                                                   << "a b c"
+                                                   << "1--";
+        QTest::newRow("token with two colons stops") << "a:1:1 b:1"
+                                                     << "a b"
+                                                     << "--";
+        QTest::newRow("more tokens than items") << "a:0 b:1 c:1"
+                                                << "a b"
+                                                << "01";
     }
 
     void flagsReading()
     {
         QFETCH(QString, value);
-        QFETCH(int, items);
+        QFETCH(QString, keys);
         QFETCH(QString, states);
         QString read;
-        for (bool set : ValueCodec::flagsStates(value, items))
-            read += set ? '1' : '0';
+        for (ValueCodec::FlagState state :
+             ValueCodec::flagsStates(value, keys.split(' ', Qt::SkipEmptyParts)))
+            read += state == ValueCodec::FlagState::Set     ? '1'
+                    : state == ValueCodec::FlagState::Clear ? '0'
+                                                            : '-';
         QCOMPARE(read, states);
+    }
+
+    void decimalComparison_data()
+    {
+        QTest::addColumn<QString>("a");
+        QTest::addColumn<QString>("b");
+        QTest::addColumn<bool>("same");
+        QTest::newRow("trailing zeros") << "7.5"
+                                        << "7.50" << true;
+        QTest::newRow("leading zeros and sign") << "+007"
+                                                << "7" << true;
+        QTest::newRow("negative zero") << "-0.0"
+                                       << "0" << true;
+        QTest::newRow("different numbers") << "15"
+                                           << "20" << false;
+        QTest::newRow("beyond double precision") << "0.10000000000000000001"
+                                                 << "0.1" << false;
+    }
+
+    void decimalComparison()
+    {
+        QFETCH(QString, a);
+        QFETCH(QString, b);
+        QFETCH(bool, same);
+        QString ca;
+        QString cb;
+        QVERIFY(ValueCodec::canonicalDecimal(a, ca));
+        QVERIFY(ValueCodec::canonicalDecimal(b, cb));
+        QCOMPARE(ca == cb, same);
     }
 
     void flagsWriting_data()
@@ -193,17 +244,26 @@ private slots:
         QTest::addColumn<QString>("key");
         QTest::addColumn<int>("digit");
         QTest::addColumn<QString>("written");
-        QTest::newRow("clear the third") << "o1:1 o2:0 o3:1" << "o3" << 0 << "o1:1 o2:0 o3:0";
-        QTest::newRow("set the first") << "o1:0 o2:0" << "o1" << 1 << "o1:1 o2:0";
-        QTest::newRow("key is matched whole") << "o10:0 o1:0" << "o1" << 1 << "o10:0 o1:1";
-        QTest::newRow("order kept") << "b:0 a:0" << "a" << 1 << "b:0 a:1";
-        QTest::newRow("a run of digits is rewritten whole") << "a:10 b:0" << "a" << 1 << "a:1 b:0";
-        QTest::newRow("only the digit is replaced") << "a:0x b:0" << "a" << 1 << "a:1x b:0";
-        QTest::newRow("missing key appended") << "a:1" << "b" << 1 << "a:1 b:1";
-        QTest::newRow("missing key, empty value") << "" << "b" << 0 << "b:0";
-        QTest::newRow("token with empty digit gains it") << "a: b:1" << "a" << 1 << "a:1 b:1";
-        QTest::newRow("key inside another token is not matched") << "xa:0" << "a" << 1
-                                                                  << "xa:0 a:1";
+        QTest::newRow("clear the third") << "o1:1 o2:0 o3:1"
+                                         << "o3" << 0 << "o1:1 o2:0 o3:0";
+        QTest::newRow("set the first") << "o1:0 o2:0"
+                                       << "o1" << 1 << "o1:1 o2:0";
+        QTest::newRow("key is matched whole") << "o10:0 o1:0"
+                                              << "o1" << 1 << "o10:0 o1:1";
+        QTest::newRow("order kept") << "b:0 a:0"
+                                    << "a" << 1 << "b:0 a:1";
+        QTest::newRow("a run of digits is rewritten whole") << "a:10 b:0"
+                                                            << "a" << 1 << "a:1 b:0";
+        QTest::newRow("only the digit is replaced") << "a:0x b:0"
+                                                    << "a" << 1 << "a:1x b:0";
+        QTest::newRow("missing key appended") << "a:1"
+                                              << "b" << 1 << "a:1 b:1";
+        QTest::newRow("missing key, empty value") << ""
+                                                  << "b" << 0 << "b:0";
+        QTest::newRow("token with empty digit gains it") << "a: b:1"
+                                                         << "a" << 1 << "a:1 b:1";
+        QTest::newRow("key inside another token is not matched") << "xa:0"
+                                                                 << "a" << 1 << "xa:0 a:1";
     }
 
     void flagsWriting()

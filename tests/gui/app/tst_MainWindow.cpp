@@ -218,8 +218,8 @@ private slots:
         for (const QString& pair : removed)
             window.removeErrorField(pair.section('|', 0, 0), pair.section('|', 1));
         QStringList held;
-        for (auto it = window.m_ErrorFields.cbegin(); it != window.m_ErrorFields.cend(); ++it)
-            held << it.key() + '|' + it.value();
+        for (const FieldsToCorrect::Entry& entry : window.m_ErrorFields.entries())
+            held << entry.group + '|' + entry.field;
         QCOMPARE(held, expected);
     }
 

@@ -127,7 +127,7 @@ private slots:
         QTest::newRow("NB, loaded set") << "NB" << 0 << "1" << false << true;
         QTest::newRow("EQ 0, loaded clear") << "EQ" << 0 << "0" << true << false;
         QTest::newRow("NE 0, loaded set") << "NE" << 0 << "1" << true << false;
-        QTest::newRow("undetermined counts as checked") << "BT" << 0 << "" << true << true;
+        QTest::newRow("undetermined counts as clear") << "BT" << 0 << "" << false << true;
         QTest::newRow("GT never on a check box") << "GT" << 0 << "1" << false << false;
         QTest::newRow("v 1: the box has no key 1, never wired")
             << "BT" << 1 << "1" << false << false;

@@ -14,12 +14,12 @@
 #include <algorithm>
 
 namespace {
-SettingsSnapshot snapshotOf(const QByteArray& text)
+SettingsModel snapshotOf(const QByteArray& text)
 {
     QDomDocument document;
     const bool parsed = document.setContent(text);
     Q_ASSERT(parsed);
-    return SettingsSnapshot::of(document);
+    return SettingsModel::of(document);
 }
 
 QByteArray document(const QByteArray& body, const char* version = "1")
@@ -190,7 +190,7 @@ private slots:
         if (fileName == QLatin1String("odd")) {
             // Keys that read as numbers pick items; the last of two enum
             // items with the value's key is chosen; undetermined boxes count
-            // as set; a string source never acts; conditions add up.
+            // as clear; a string source never acts; conditions add up.
             text = document(
                 "<container name=\"Src\"><signal name=\"E\" key=\"e\" type=\"enum\" value=\"7\">"
                 "<namedValues><item name=\"a\" key=\"7\"/><item name=\"b\" key=\"7\"/>"
@@ -217,7 +217,7 @@ private slots:
         LoadedEditor editor;
         QCOMPARE(editor.load(text), XMLWork::LoadResult::Loaded);
         const QList<LineInBox*> lines = editor.allLines();
-        QVector<SettingsSnapshot::Setting> settings = snapshotOf(text).settings;
+        QVector<SettingsModel::Setting> settings = snapshotOf(text).settings;
         // The tree lists containers in the walk's order, each with its lines.
         std::stable_sort(settings.begin(), settings.end(),
                          [](const auto& x, const auto& y) { return x.container < y.container; });

@@ -3,16 +3,20 @@
 #include "conditions/ConditionDecision.h"
 #include "document/TypeLine.h"
 
+#include <QDomElement>
 #include <QString>
 #include <QStringList>
 #include <QVector>
 
 class QDomDocument;
 
-// What a settings document holds, as plain data to compare: its containers
-// and settings in document order, as the loader takes them, with what each
-// declares, its value and whether it is hidden right after a load.
-class SettingsSnapshot
+// The settings of a document as the loader takes them: its containers and
+// settings in document order, with what each declares, its value and whether
+// it is hidden right after a load. Everything that reads a setting without a
+// screen reads it here, so that the editor, the report, the checks and the
+// comparison agree: the captions, the item lists, the conditions, the reading
+// of values and the decision of visibility.
+class SettingsModel
 {
 public:
     struct Item
@@ -27,9 +31,12 @@ public:
         QString v;
         ConditionDecision::Operator op = ConditionDecision::NoOperator;
         int value = 0;
+        int line = 0; // of the `c` element
     };
     struct Container
     {
+        QDomElement element;
+        QString name;
         // The names from the top-level container down, joined by "/"; the
         // second and later siblings of one name are told apart by "#2",
         // "#3", ...
@@ -40,6 +47,7 @@ public:
     };
     struct Setting
     {
+        QDomElement element;
         int container = -1;
         QString name;
         QString key;
@@ -57,6 +65,8 @@ public:
         QVector<Item> items;
         QVector<Condition> conditions;
         bool hidden = false; // by its own conditions or its container's
+
+        QStringList itemKeys() const;
     };
 
     // The document's `formatVerMaj` as written.
@@ -66,8 +76,23 @@ public:
     QVector<Container> containers;
     // Grouped by nothing: in the walk's order, which is document order.
     QVector<Setting> settings;
+    // The `hideConds` elements whose conditions the loader reads: a line's
+    // own and the containers' it takes, in document order.
+    QVector<QDomElement> conditionLists;
 
-    static SettingsSnapshot of(const QDomDocument& document);
+    static SettingsModel of(const QDomDocument& document);
+
+    // The caption of a setting's line: its name, and ", " and its unit when
+    // it has one.
+    static QString captionOf(const QDomElement& signal);
+    // The items of a flags or enum setting as its line builds them: the first
+    // `item` of the first `namedValues` and the elements that follow it
+    // directly, up to the first node that is not an element.
+    static QVector<Item> itemsOf(const QDomElement& signal);
+    // Whether a check box or radio button of a source shows as checked for
+    // conditions and for the report; an undetermined box (a flags item or a
+    // bit without a value) counts as clear, as it would be written.
+    static bool buttonChecked(int checkState);
 
 private:
     class Builder;

@@ -1,4 +1,4 @@
-#include "document/SettingsSnapshot.h"
+#include "document/SettingsModel.h"
 
 #include "document/DocumentWalk.h"
 #include "document/SymbolTable.h"
@@ -11,48 +11,35 @@
 #include <utility>
 
 namespace {
-QVector<SettingsSnapshot::Condition> conditionsOf(const QDomElement& hideConds)
+QVector<SettingsModel::Condition> conditionsOf(const QDomElement& hideConds)
 {
-    QVector<SettingsSnapshot::Condition> conditions;
+    QVector<SettingsModel::Condition> conditions;
     for (QDomElement c = hideConds.firstChildElement(QStringLiteral("c")); !c.isNull();
          c = c.nextSiblingElement(QStringLiteral("c"))) {
-        SettingsSnapshot::Condition condition;
+        SettingsModel::Condition condition;
         condition.s = c.attribute(QStringLiteral("s"));
         condition.o = c.attribute(QStringLiteral("o"));
         condition.v = c.attribute(QStringLiteral("v"));
         condition.op = ConditionDecision::operatorOf(condition.o);
         condition.value = condition.v.toInt();
+        condition.line = c.lineNumber();
         conditions.append(condition);
     }
     return conditions;
 }
 
-QVector<SettingsSnapshot::Item> itemsOf(const QDomElement& signal)
-{
-    QVector<SettingsSnapshot::Item> items;
-    const QDomElement first = signal.firstChildElement(QStringLiteral("namedValues"))
-                                  .firstChildElement(QStringLiteral("item"));
-    // The list ends at the first node that is not an element, whatever its tag.
-    for (QDomNode node = first; !node.isNull() && node.isElement(); node = node.nextSibling()) {
-        const QDomElement item = node.toElement();
-        items.append(
-            {item.attribute(QStringLiteral("name")), item.attribute(QStringLiteral("key"))});
-    }
-    return items;
-}
-
 // The check state of each button of a source line once its value is loaded:
-// pairs (object name, checked). Flags and bit boxes start undetermined, which
-// counts as checked; radio buttons start unchosen, and of several with the
-// value's key only the last stays chosen.
-QVector<std::pair<QString, bool>> buttonStates(const SettingsSnapshot::Setting& setting)
+// pairs (object name, checked). Radio buttons start unchosen, and of several
+// with the value's key only the last stays chosen.
+QVector<std::pair<QString, bool>> buttonStates(const SettingsModel::Setting& setting)
 {
     QVector<std::pair<QString, bool>> buttons;
     switch (setting.kind) {
     case xmlFlags: {
-        const QVector<bool> states = ValueCodec::flagsStates(setting.value, setting.items.size());
+        const QVector<ValueCodec::FlagState> states =
+            ValueCodec::flagsStates(setting.value, setting.itemKeys());
         for (int i = 0; i < setting.items.size(); ++i)
-            buttons.append({setting.items.at(i).key, i < states.size() ? states.at(i) : true});
+            buttons.append({setting.items.at(i).key, states.at(i) == ValueCodec::FlagState::Set});
         break;
     }
     case xmlenum: {
@@ -66,7 +53,7 @@ QVector<std::pair<QString, bool>> buttonStates(const SettingsSnapshot::Setting& 
         break;
     }
     case xmlbit:
-        buttons.append({QString(), setting.value.isEmpty() || ValueCodec::bitIsSet(setting.value)});
+        buttons.append({QString(), ValueCodec::bitIsSet(setting.value)});
         break;
     default:
         break;
@@ -75,24 +62,26 @@ QVector<std::pair<QString, bool>> buttonStates(const SettingsSnapshot::Setting& 
 }
 } // namespace
 
-class SettingsSnapshot::Builder : public DocumentWalk<const int>
+class SettingsModel::Builder : public DocumentWalk<const int>
 {
 public:
-    explicit Builder(SettingsSnapshot& snapshot) : m_Snapshot(snapshot) {}
+    explicit Builder(SettingsModel& model) : m_Model(model) {}
 
 protected:
     const int* takeContainer(const QDomElement& element, const int* parent) override
     {
         Container container;
+        container.element = element;
         container.parent = parent ? *parent : -1;
-        QString name = element.attribute(QStringLiteral("name"));
+        container.name = element.attribute(QStringLiteral("name"));
+        QString name = container.name;
         const int seen = ++m_Siblings[{container.parent, name}];
         if (seen > 1)
             name += QLatin1Char('#') + QString::number(seen);
         container.path =
-            parent ? m_Snapshot.containers.at(*parent).path + QLatin1Char('/') + name : name;
-        m_Snapshot.containers.append(container);
-        m_Indexes.push_back(m_Snapshot.containers.size() - 1);
+            parent ? m_Model.containers.at(*parent).path + QLatin1Char('/') + name : name;
+        m_Model.containers.append(container);
+        m_Indexes.push_back(m_Model.containers.size() - 1);
         return &m_Indexes.back();
     }
 
@@ -102,6 +91,7 @@ protected:
             return signal.attribute(QLatin1String(name));
         };
         Setting setting;
+        setting.element = signal;
         setting.container = *container;
         setting.name = attribute("name");
         setting.key = attribute("key");
@@ -116,41 +106,80 @@ protected:
         setting.letters = attribute("letters");
         if (setting.kind == xmlFlags || setting.kind == xmlenum)
             setting.items = itemsOf(signal);
-        setting.conditions = conditionsOf(settingConditions(signal));
-        m_Snapshot.settings.append(setting);
+        const QDomElement conditions = settingConditions(signal);
+        setting.conditions = conditionsOf(conditions);
+        if (!conditions.isNull())
+            m_Model.conditionLists.append(conditions);
+        m_Model.settings.append(setting);
     }
 
     void takeContainerConditions(const QDomElement& hideConds, const int* container) override
     {
-        m_Snapshot.containers[*container].conditions += conditionsOf(hideConds);
+        m_Model.containers[*container].conditions += conditionsOf(hideConds);
+        m_Model.conditionLists.append(hideConds);
     }
 
 private:
-    SettingsSnapshot& m_Snapshot;
+    SettingsModel& m_Model;
     std::deque<int> m_Indexes;
     QHash<std::pair<int, QString>, int> m_Siblings;
 };
 
-SettingsSnapshot SettingsSnapshot::of(const QDomDocument& document)
+QStringList SettingsModel::Setting::itemKeys() const
 {
-    SettingsSnapshot snapshot;
+    QStringList keys;
+    for (const Item& item : items)
+        keys << item.key;
+    return keys;
+}
+
+QString SettingsModel::captionOf(const QDomElement& signal)
+{
+    QString caption = signal.attribute(QStringLiteral("name"));
+    const QString measure = signal.attribute(QStringLiteral("measure"));
+    if (!measure.isEmpty())
+        caption += QStringLiteral(", ") + measure;
+    return caption;
+}
+
+QVector<SettingsModel::Item> SettingsModel::itemsOf(const QDomElement& signal)
+{
+    QVector<Item> items;
+    const QDomElement first = signal.firstChildElement(QStringLiteral("namedValues"))
+                                  .firstChildElement(QStringLiteral("item"));
+    for (QDomNode node = first; !node.isNull() && node.isElement(); node = node.nextSibling()) {
+        const QDomElement item = node.toElement();
+        items.append(
+            {item.attribute(QStringLiteral("name")), item.attribute(QStringLiteral("key"))});
+    }
+    return items;
+}
+
+bool SettingsModel::buttonChecked(int checkState)
+{
+    return checkState == 2;
+}
+
+SettingsModel SettingsModel::of(const QDomDocument& document)
+{
+    SettingsModel model;
     const QDomElement root = document.documentElement();
-    snapshot.formatVerMaj = root.attribute(QStringLiteral("formatVerMaj"));
+    model.formatVerMaj = root.attribute(QStringLiteral("formatVerMaj"));
     SymbolTable symbols;
     symbols.loadSymbols(root);
     for (const auto& [code, name] : symbols.symbols())
-        snapshot.symbols.append(name + QLatin1Char('=') + QString::number(code));
-    snapshot.symbols.sort();
-    Builder(snapshot).walk(root, nullptr, false);
-    snapshot.decideVisibility();
-    return snapshot;
+        model.symbols.append(name + QLatin1Char('=') + QString::number(code));
+    model.symbols.sort();
+    Builder(model).walk(root, nullptr, false);
+    model.decideVisibility();
+    return model;
 }
 
 // Right after a load the editor has wired every condition to each line whose
 // key is the condition's `s` and decided it once against the loaded values;
 // a target is hidden while its count of holding conditions (eight bits, as
 // the editor keeps it) is not zero.
-void SettingsSnapshot::decideVisibility()
+void SettingsModel::decideVisibility()
 {
     QHash<QString, QVector<int>> sources;
     for (int i = 0; i < settings.size(); ++i)
@@ -174,7 +203,7 @@ void SettingsSnapshot::decideVisibility()
         setting.hidden = hiddenBy(setting.conditions) || containers.at(setting.container).hidden;
 }
 
-bool SettingsSnapshot::conditionHolds(const Condition& condition, const Setting& source) const
+bool SettingsModel::conditionHolds(const Condition& condition, const Setting& source) const
 {
     bool holds = false;
     if (source.kind == xmlnumber) {
