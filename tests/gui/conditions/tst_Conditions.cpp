@@ -89,6 +89,8 @@ private slots:
         QTest::newRow("BT never on a number") << "BT" << 0 << "1.0" << false << "0" << false;
         QTest::newRow("NB never on a number") << "NB" << 0 << "0.0" << false << "1" << false;
         QTest::newRow("no operator") << "XX" << 0 << "0.0" << false << "1" << false;
+        QTest::newRow("a source longer than its editor decides on its whole value")
+            << "GT" << 2 << QString(32767, '0') + "5" << true << "1" << false;
     }
 
     void numberSource()

@@ -71,6 +71,13 @@ private slots:
             << document(QByteArray(numberAt).replace("%1", "7.5"))
             << document(QByteArray(numberAt).replace("%1", "7.51")) << false
             << QStringList{"N / T: 7.5 -> 7.51"};
+        QTest::newRow("a text that is no number is the same as itself")
+            << document(QByteArray(numberAt).replace("%1", "nan"))
+            << document(QByteArray(numberAt).replace("%1", "nan")) << false << QStringList();
+        QTest::newRow("15 and 20 differ at e 1")
+            << document(QByteArray(numberAt).replace("%1", "15").replace("-2", "1"))
+            << document(QByteArray(numberAt).replace("%1", "20").replace("-2", "1")) << false
+            << QStringList{"N / T: 15 -> 20"};
         QTest::newRow("a number and a text") << document(QByteArray(numberAt).replace("%1", "7.5"))
                                              << document(QByteArray(numberAt).replace("%1", ""))
                                              << false << QStringList{"N / T: 7.5 -> \"\""};
