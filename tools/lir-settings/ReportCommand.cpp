@@ -2,7 +2,7 @@
 
 #include "app/MainWindow.h"
 #include "document/OutputFile.h"
-#include "report/ReportPrinter.h"
+#include "report/ReportPdf.h"
 #include "report/SettingsReport.h"
 #include "tools/lir-settings/HeadlessEditor.h"
 
@@ -72,7 +72,7 @@ ExitCode ReportCommand::run(const QStringList& args, QTextStream& out, QTextStre
     QString reason;
     bool written = false;
     if (output.endsWith(QLatin1String(".pdf"))) {
-        written = ReportPrinter::printToPdf(html, output, reason);
+        written = ReportPdf::write(html, output, reason);
     } else {
         written = OutputFile::write(output, html.toUtf8(), reason);
     }

@@ -2,15 +2,12 @@
 
 #include "app/MainWindow.h"
 #include "dialogs/UserDialogs.h"
-#include "document/OutputFile.h"
 #include "report/DocumentPrinter.h"
+#include "report/ReportPdf.h"
 #include "report/SettingsReport.h"
 
 #include <QCoreApplication>
-#include <QDir>
-#include <QFile>
 #include <QPrinter>
-#include <QTemporaryFile>
 
 namespace {
 const QString kPaper = QStringLiteral("на бумагу");
@@ -40,36 +37,11 @@ QString ReportPrinter::pdfFileName(const QString& chosen)
     return chosen.contains(QLatin1String(".pdf")) ? chosen : chosen + QStringLiteral(".pdf");
 }
 
-bool ReportPrinter::printToPdf(const QString& html, const QString& fileName, QString& reason)
-{
-    // The printer writes in place and says nothing when it fails, so it
-    // prints into a temporary file first; only a complete PDF goes on to
-    // replace the target as a whole.
-    QTemporaryFile printed(QDir::temp().filePath(QStringLiteral("lir-report-XXXXXX.pdf")));
-    if (!printed.open()) {
-        reason = printed.errorString();
-        return false;
-    }
-    QPrinter printer(QPrinter::ScreenResolution);
-    printer.setDocName(QStringLiteral("Report"));
-    printer.setOutputFileName(printed.fileName());
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    DocumentPrinter::print(html, printer);
-    // Reopened: the printer wrote through a file of its own.
-    QFile result(printed.fileName());
-    const QByteArray pdf = result.open(QIODevice::ReadOnly) ? result.readAll() : QByteArray();
-    if (!pdf.startsWith("%PDF") || !pdf.trimmed().endsWith("%%EOF")) {
-        reason = QStringLiteral("PDF не сформирован во временном файле ") + printed.fileName();
-        return false;
-    }
-    return OutputFile::write(fileName, pdf, reason);
-}
-
 void ReportPrinter::printOnPaper(MainWindow* window, const QString& html)
 {
     QPrinter printer(QPrinter::HighResolution);
     if (UserDialogs::current().acceptPrintDialog(&printer, window))
-        DocumentPrinter::print(html, printer);
+        DocumentPrinter::print(html, printer, printer.fromPage(), printer.toPage());
 }
 
 void ReportPrinter::printIntoPdf(MainWindow* window, const QString& html)
@@ -81,7 +53,7 @@ void ReportPrinter::printIntoPdf(MainWindow* window, const QString& html)
         return;
     const QString fileName = pdfFileName(chosen);
     QString reason;
-    if (!printToPdf(html, fileName, reason))
+    if (!ReportPdf::write(html, fileName, reason))
         UserDialogs::critical(window, QStringLiteral("Ошибка печати"),
                               QStringLiteral("Не удалось записать файл PDF: ") + fileName +
                                   QStringLiteral(": ") + reason);

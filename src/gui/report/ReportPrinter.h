@@ -15,11 +15,6 @@ public:
     // ".pdf" anywhere (case-sensitive).
     static QString pdfFileName(const QString& chosen);
 
-    // Prints the report `html` into the PDF file `fileName`, which is
-    // replaced as a whole or left as it was; false with the reason when the
-    // PDF could not be printed or written.
-    static bool printToPdf(const QString& html, const QString& fileName, QString& reason);
-
 private:
     static void printOnPaper(MainWindow* window, const QString& html);
     static void printIntoPdf(MainWindow* window, const QString& html);

@@ -5,6 +5,7 @@
 #include "dialogs/UserDialogs.h"
 #include "document/SettingsModel.h"
 #include "lines/LineInBox.h"
+#include "report/ReportText.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -32,18 +33,12 @@ template <typename Editor> bool editorsOfClass(const LineInBox* line, QVector<Ed
 
 QString SettingsReport::head(const QString& modelName)
 {
-    return QStringLiteral("<!DOCTYPE HTML><html><head><meta content=\"text/html; charset=utf-8\">"
-                          "</head><body><table border=\"1\" cols=\"2\" cellpadding=\"1\" "
-                          "width=\"100%\"><caption><big><big><center>"
-                          "Таблица настроек контроллера ") +
-           modelName.toHtmlEscaped() +
-           QStringLiteral("</center></big></big></caption><tr><th>Наименование параметра<br>"
-                          "(пункт / подпункт)</th><th>Значение</th></tr>");
+    return ReportText::head(modelName);
 }
 
 QString SettingsReport::tail()
 {
-    return QStringLiteral("</table></body></html>");
+    return ReportText::tail();
 }
 
 QString SettingsReport::html(QTreeWidget* tree, const QString& modelName, QWidget* dialogParent)
@@ -70,9 +65,7 @@ void SettingsReport::goingTree(QTreeWidgetItem* item, QString& html, QString con
         return;
     con += container->text(0) + QStringLiteral("//");
     if (!container->m_Boxes.isEmpty()) {
-        html += QStringLiteral("<tr bgcolor=\"#D0D0D0\" style=\"page-break-before:always\" >"
-                               "<td><b>") +
-                con.toHtmlEscaped() + QStringLiteral("</b></td><td></td></tr>");
+        html += ReportText::containerRow(con);
         for (const BoxForLines* box : qAsConst(container->m_Boxes)) {
             for (const LineInBox* line : box->m_Lines) {
                 if (appendLineRow(line, html) == LineRow::WrongEditor) {
@@ -99,9 +92,7 @@ SettingsReport::LineRow SettingsReport::appendLineRow(const LineInBox* line, QSt
         return LineRow::WrongEditor;
     if (!line->m_Visible || !rowWanted)
         return LineRow::Omitted;
-    html += QStringLiteral("<tr style=\"page-break-before:always\" ><td>") +
-            line->m_LabelName->text().toHtmlEscaped() + QStringLiteral("</td><td>") + value +
-            QStringLiteral("</td></tr>");
+    html += ReportText::lineRow(line->m_LabelName->text(), value);
     return LineRow::Added;
 }
 

@@ -3,9 +3,11 @@
 #include "common/TestRegistry.h"
 #include "lines/LineInBox.h"
 #include "report/ReportPrinter.h"
+#include "report/ReportText.h"
 #include "report/SettingsReport.h"
 
 #include <QAction>
+#include <QDomDocument>
 #include <QLineEdit>
 #include <QProcess>
 #include <QStandardPaths>
@@ -156,6 +158,10 @@ private slots:
                "<signal name=\"ip\" type=\"ipAddress\" value=\"192.168.0.7\"/></container>"
             << containerRow("//A//") + lineRow("n", "-1.5") + lineRow("s", "text") +
                    lineRow("mac", "0A:1b:FF:00:00:01") + lineRow("ip", "192.168.0.7");
+        QTest::newRow("a value longer than its editor, whole")
+            << "<container name=\"A\"><signal name=\"s\" type=\"string\" lenMax=\"3\" "
+               "value=\"abcdef\"/></container>"
+            << containerRow("//A//") + lineRow("s", "abcdef");
         QTest::newRow("escaping of names, labels and values")
             << "<container name=\"a&lt;b&gt;c\"><signal name=\"x &amp; &quot;y&quot;\" "
                "measure=\"&lt;i&gt;\" type=\"string\" value=\"&lt;b\"/>"
@@ -174,6 +180,11 @@ private slots:
         LoadedEditor editor;
         editor.load(document(body));
         QCOMPARE(rows(editor.window), expected);
+        // The tools' report of the document, made without screens.
+        QDomDocument dom;
+        QVERIFY(dom.setContent(document(body)));
+        QCOMPARE(ReportText::of(SettingsModel::of(dom), QString()),
+                 ReportText::head(QString()) + expected + ReportText::tail());
     }
 
     void modelNameInTheCaptionIsEscaped()

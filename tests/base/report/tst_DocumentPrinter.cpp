@@ -78,8 +78,10 @@ private slots:
                 document.print(&printer);
             });
         const QByteArray byPages =
-            printed(QStringLiteral("pages.pdf"), printerMode, from, to,
-                    [&html](QPrinter& printer) { QVERIFY(DocumentPrinter::print(html, printer)); });
+            printed(QStringLiteral("pages.pdf"), printerMode, from, to, [&html](QPrinter& printer) {
+                QVERIFY(
+                    DocumentPrinter::print(html, printer, printer.fromPage(), printer.toPage()));
+            });
         QVERIFY(byQt.count("/Type /Page\n") >= 2);
         QCOMPARE(byPages, byQt);
     }

@@ -4,8 +4,8 @@
 #include <QCoreApplication>
 #include <QFontMetrics>
 #include <QGuiApplication>
+#include <QPagedPaintDevice>
 #include <QPainter>
-#include <QPrinter>
 #include <QScreen>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -67,14 +67,15 @@ void printPage(int index, QPainter& painter, QTextDocument& document, const Page
 }
 } // namespace
 
-bool DocumentPrinter::print(const QString& html, QPrinter& printer)
+bool DocumentPrinter::print(const QString& html, QPagedPaintDevice& device, int fromPage,
+                            int toPage)
 {
-    const QMarginsF paperMargins = printer.pageLayout().margins(QPageLayout::Millimeter);
+    const QMarginsF paperMargins = device.pageLayout().margins(QPageLayout::Millimeter);
     if (paperMargins.left() == 0. && paperMargins.right() == 0. && paperMargins.top() == 0. &&
         paperMargins.bottom() == 0.)
-        printer.setPageMargins(QMarginsF(2, 2, 2, 2), QPageLayout::Millimeter);
+        device.setPageMargins(QMarginsF(2, 2, 2, 2), QPageLayout::Millimeter);
 
-    QPainter painter(&printer);
+    QPainter painter(&device);
     if (!painter.isActive())
         return false;
 
@@ -91,7 +92,7 @@ bool DocumentPrinter::print(const QString& html, QPrinter& printer)
         document.setDocumentMargin(horizontalMargin);
     document.documentLayout()->setPaintDevice(painter.device());
     Page page;
-    page.body = QRectF(0, 0, printer.width(), printer.height());
+    page.body = QRectF(0, 0, device.width(), device.height());
     document.setPageSize(page.body.size());
     setHtmlInOnePass(document, html);
     if (!evenMargins) {
@@ -103,8 +104,8 @@ bool DocumentPrinter::print(const QString& html, QPrinter& printer)
         document.rootFrame()->setFrameFormat(format);
     }
 
-    const qreal dpiScaleX = qreal(printer.logicalDpiX()) / sourceDpiX;
-    const qreal dpiScaleY = qreal(printer.logicalDpiY()) / sourceDpiY;
+    const qreal dpiScaleX = qreal(device.logicalDpiX()) / sourceDpiX;
+    const qreal dpiScaleY = qreal(device.logicalDpiY()) / sourceDpiY;
     const int dpiY = painter.device()->logicalDpiY();
     page.numberOrigin = QPointF(
         page.body.width() - horizontalMargin * dpiScaleX,
@@ -112,8 +113,6 @@ bool DocumentPrinter::print(const QString& html, QPrinter& printer)
             QFontMetrics(document.defaultFont(), painter.device()).ascent() + 5 * dpiY / 72.0);
 
     const int pageCount = document.pageCount();
-    int fromPage = printer.fromPage();
-    int toPage = printer.toPage();
     if (fromPage == 0 && toPage == 0) {
         fromPage = 1;
         toPage = pageCount;
@@ -121,7 +120,7 @@ bool DocumentPrinter::print(const QString& html, QPrinter& printer)
     fromPage = qMax(1, fromPage);
     toPage = qMin(pageCount, toPage);
     for (int index = fromPage; index <= toPage; ++index) {
-        if (index > fromPage && !printer.newPage())
+        if (index > fromPage && !device.newPage())
             break;
         printPage(index, painter, document, page);
     }
