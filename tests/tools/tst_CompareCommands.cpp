@@ -123,23 +123,32 @@ private slots:
 
     void verify_data()
     {
+        QTest::addColumn<QByteArray>("firstValue"); // of the first setting, a bit, as sent
         QTest::addColumn<QStringList>("emulatorOptions");
         QTest::addColumn<int>("exitCode");
         QTest::addColumn<QString>("out");
-        QTest::newRow("stored as sent") << QStringList() << 0 << "verified\n";
+        QTest::newRow("stored as sent") << QByteArray("1") << QStringList() << 0 << "verified\n";
         QTest::newRow("stored with a changed value")
-            << QStringList{"--store-changed", "0"} << 1
+            << QByteArray("1") << QStringList{"--store-changed", "0"} << 1
             << "Связь/Ethernet / Ethernet включён: 1 -> 0\n";
+        QTest::newRow("a bit's 0 stored as 7, which shows cleared too")
+            << QByteArray("0") << QStringList{"--store-changed", "7"} << 1
+            << "Связь/Ethernet / Ethernet включён: 0 -> 7\n";
     }
 
     void verify()
     {
+        QFETCH(QByteArray, firstValue);
         QFETCH(QStringList, emulatorOptions);
         QFETCH(int, exitCode);
         QFETCH(QString, out);
+        const QByteArray first = "key=\"eth_on\" type=\"bit\" value=\"";
+        QVERIFY(writeFile(path("sent.xml"),
+                          readFile(kLir1).replace(first + "1\"", first + firstValue + '"')));
         ControllerEmulator emulator;
         START_EMULATOR(emulator, controllerFile(), emulatorOptions);
-        const ToolRun run = settings({"write", "--port", emulator.devicePath(), "--verify", kLir1});
+        const ToolRun run =
+            settings({"write", "--port", emulator.devicePath(), "--verify", path("sent.xml")});
         QCOMPARE(run.exitCode, exitCode);
         QCOMPARE(run.outText(), out);
         QCOMPARE(emulator.requests(), (QList<int>{1, 3, 1, 2}));

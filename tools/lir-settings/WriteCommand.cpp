@@ -32,8 +32,10 @@ QString WriteCommand::help() const
         "                 to OUT (replaced as a whole); when that read or that save\n"
         "                 fails, nothing is written\n"
         "  --verify       after the write, read the document back and compare it\n"
-        "                 with what was sent, setting by setting as \"diff --all\"\n"
-        "                 does: prints \"verified\" or every difference\n"
+        "                 with what was sent as text: every value, hidden ones\n"
+        "                 too, and every other attribute and element exactly as\n"
+        "                 sent; prints \"verified\" or every difference in the form\n"
+        "                 of \"diff\" (PATH / NAME: SENT -> STORED)\n"
         "\n"
         "Exit status: 0 when written (and verified), 1 when the port, the link or\n"
         "the controller failed, the versions differ or the document read back\n"
@@ -99,8 +101,10 @@ ExitCode WriteCommand::verify(const QString& device, const QByteArray& sent, QTe
         err << "lir-settings write: the written document could not be verified\n";
         return ExitCode::Failure;
     }
+    // The controller's firmware may read texts differently from the editor,
+    // so only the very text that was sent counts as stored.
     const QVector<SettingsComparison::Difference> differences = SettingsComparison::compare(
-        SettingsModel::of(sentDocument), SettingsModel::of(readDocument), true);
+        sentDocument, readDocument, true, SettingsComparison::Mode::ExactText);
     if (differences.isEmpty()) {
         out << "verified\n";
         return ExitCode::Success;

@@ -32,7 +32,9 @@ QString DifferenceReport::hiddenNote(const Difference& difference)
 QString DifferenceReport::line(const Difference& difference)
 {
     const QString arrow = QStringLiteral(" -> ");
-    const QString setting = difference.path + QStringLiteral(" / ") + difference.label;
+    const QString setting =
+        difference.path + (difference.container ? QStringLiteral(" (container)")
+                                                : QStringLiteral(" / ") + difference.label);
     QString text;
     switch (difference.kind) {
     case Difference::Document:
@@ -49,8 +51,7 @@ QString DifferenceReport::line(const Difference& difference)
     case Difference::OnlyInB: {
         const QString& value = difference.kind == Difference::OnlyInA ? difference.a : difference.b;
         text = mark(difference) + QLatin1Char(' ') +
-               (difference.container ? QString(difference.path + QStringLiteral(" (container)"))
-                                     : QString(setting + QStringLiteral(": ") + value));
+               (difference.container ? setting : QString(setting + QStringLiteral(": ") + value));
         break;
     }
     }

@@ -10,6 +10,7 @@
 //   FIELD: A -> B                             the document element (formatVerMaj, symbols)
 //   PATH / LABEL: A -> B                      a value
 //   PATH / LABEL: declared FIELD: A -> B      a declaration (kind, min, items, ...)
+//   PATH (container): declared FIELD: A -> B  a container's markup, compared as written
 //   - PATH (container)   + PATH (container)   a container only in A / only in B
 //   - PATH / LABEL: A    + PATH / LABEL: B    a setting only in A / only in B
 // followed by " (hidden)", " (hidden in A)" or " (hidden in B)" for what is

@@ -1,8 +1,11 @@
 #include "document/SettingsComparison.h"
 
+#include "document/DocumentWalk.h"
 #include "document/ValueCodec.h"
 
+#include <QDomDocument>
 #include <QHash>
+#include <QMap>
 #include <QSet>
 
 using Setting = SettingsModel::Setting;
@@ -83,11 +86,11 @@ bool flagsDiffer(const Setting& a, const Setting& b, QString& textA, QString& te
     return !changedA.isEmpty();
 }
 
-bool valuesDiffer(const Setting& a, const Setting& b, QString& textA, QString& textB)
+bool valuesDiffer(const Setting& a, const Setting& b, bool exact, QString& textA, QString& textB)
 {
     textA = shown(a.value);
     textB = shown(b.value);
-    if (a.kind != b.kind)
+    if (exact || a.kind != b.kind)
         return a.value != b.value;
     switch (a.kind) {
     case xmlnumber:
@@ -109,7 +112,7 @@ bool valuesDiffer(const Setting& a, const Setting& b, QString& textA, QString& t
 
 struct Declared
 {
-    const char* field;
+    QString field;
     QString a;
     QString b;
     bool same;
@@ -135,6 +138,154 @@ QVector<Declared> declarations(const Setting& a, const Setting& b)
          conditionsText(a) == conditionsText(b)},
     };
 }
+
+// An element as written, but for its name and for the containers and
+// settings below it, which are compared where the walk takes them (a
+// container inside a `hideConds` that the walk passes over is left out too).
+struct Markup
+{
+    QString tag;
+    QMap<QString, QString> attributes;
+    QString elements;
+};
+
+// The document element's markup, then each container's and setting's in the
+// walk's order, which is the snapshot's.
+struct DocumentMarkup
+{
+    Markup document;
+    QVector<Markup> containers;
+    QVector<Markup> settings;
+};
+
+bool takenByTheWalk(const QDomElement& element)
+{
+    const QString tag = element.tagName();
+    return tag == QLatin1String("container") ||
+           (tag == QLatin1String("signal") &&
+            element.parentNode().toElement().tagName() == QLatin1String("container"));
+}
+
+QMap<QString, QString> attributesOf(const QDomElement& element)
+{
+    const QDomNamedNodeMap attributes = element.attributes();
+    QMap<QString, QString> byName;
+    for (int i = 0; i < attributes.count(); ++i)
+        byName.insert(attributes.item(i).nodeName(), attributes.item(i).nodeValue());
+    return byName;
+}
+
+QString attributesText(const QDomElement& element)
+{
+    const QMap<QString, QString> sorted = attributesOf(element);
+    QString text;
+    for (auto it = sorted.cbegin(); it != sorted.cend(); ++it)
+        text += QLatin1Char(' ') + it.key() + QStringLiteral("=\"") + it.value() + QLatin1Char('"');
+    return text;
+}
+
+// The elements below `top` as markup with sorted attributes; without a
+// recursion, as a document may nest deeper than the stack goes.
+QString elementsText(const QDomElement& top)
+{
+    QString text;
+    QDomNode node = top.firstChild();
+    while (!node.isNull()) {
+        const QDomElement element = node.toElement();
+        if (!element.isNull() && !takenByTheWalk(element)) {
+            text += QLatin1Char('<') + element.tagName() + attributesText(element);
+            if (!element.firstChildElement().isNull()) {
+                text += QLatin1Char('>');
+                node = element.firstChildElement();
+                continue;
+            }
+            text += QStringLiteral("/>");
+        }
+        while (node.nextSibling().isNull() && node.parentNode() != top) {
+            node = node.parentNode();
+            text += QStringLiteral("</") + node.toElement().tagName() + QLatin1Char('>');
+        }
+        node = node.nextSibling();
+    }
+    return text;
+}
+
+Markup markupOf(const QDomElement& element, bool named)
+{
+    Markup markup{element.tagName(), attributesOf(element), elementsText(element)};
+    if (named)
+        markup.attributes.remove(QStringLiteral("name"));
+    return markup;
+}
+
+class MarkupWalk : public DocumentWalk<const int>
+{
+public:
+    explicit MarkupWalk(DocumentMarkup& markup) : m_Markup(markup) {}
+
+protected:
+    const int* takeContainer(const QDomElement& element, const int* parent) override
+    {
+        Q_UNUSED(parent);
+        m_Markup.containers.append(markupOf(element, true));
+        static const int taken = 0;
+        return &taken;
+    }
+    void takeSetting(const QDomElement& signal, const int* container) override
+    {
+        Q_UNUSED(container);
+        m_Markup.settings.append(markupOf(signal, true));
+    }
+
+private:
+    DocumentMarkup& m_Markup;
+};
+
+DocumentMarkup documentMarkup(const QDomDocument& document)
+{
+    DocumentMarkup markup;
+    const QDomElement root = document.documentElement();
+    markup.document = markupOf(root, false);
+    MarkupWalk(markup).walk(root, nullptr, false);
+    return markup;
+}
+
+QString written(const QMap<QString, QString>& attributes, const QString& name)
+{
+    return attributes.contains(name) ? shown(attributes.value(name)) : QStringLiteral("(none)");
+}
+
+// What differs as written, as declarations: the tag, each attribute (of
+// `value` only whether it is there; its text is compared as the value) and
+// the elements below.
+QVector<Declared> markupDifferences(const Markup& a, const Markup& b)
+{
+    QVector<Declared> differences;
+    if (a.tag != b.tag)
+        differences.append({QStringLiteral("element"), a.tag, b.tag, false});
+    QMap<QString, QString> names = a.attributes;
+    names.insert(b.attributes);
+    for (auto it = names.cbegin(); it != names.cend(); ++it) {
+        const QString& name = it.key();
+        const bool sameText =
+            name == QLatin1String("value") || a.attributes.value(name) == b.attributes.value(name);
+        if (!sameText || a.attributes.contains(name) != b.attributes.contains(name))
+            differences.append(
+                {name, written(a.attributes, name), written(b.attributes, name), false});
+    }
+    if (a.elements != b.elements)
+        differences.append(
+            {QStringLiteral("elements"), shown(a.elements), shown(b.elements), false});
+    return differences;
+}
+
+Difference::Visibility visibility(bool hiddenA, bool hiddenB)
+{
+    return hiddenA && hiddenB ? Difference::Hidden
+           : hiddenA          ? Difference::HiddenInA
+           : hiddenB          ? Difference::HiddenInB
+                              : Difference::Shown;
+}
 } // namespace
 
 // Matches the containers and settings of the two sides and collects the
@@ -142,9 +293,12 @@ QVector<Declared> declarations(const Setting& a, const Setting& b)
 class SettingsComparison::Matcher
 {
 public:
-    Matcher(const SettingsModel& a, const SettingsModel& b, bool includeHidden)
-        : m_A(a), m_B(b), m_IncludeHidden(includeHidden), m_LabelsA(a.settings.size()),
-          m_LabelsB(b.settings.size())
+    // With the markup of both sides, values and declarations compare as
+    // written.
+    Matcher(const SettingsModel& a, const SettingsModel& b, bool includeHidden,
+            const DocumentMarkup* markupA = nullptr, const DocumentMarkup* markupB = nullptr)
+        : m_A(a), m_B(b), m_IncludeHidden(includeHidden), m_MarkupA(markupA), m_MarkupB(markupB),
+          m_LabelsA(a.settings.size()), m_LabelsB(b.settings.size())
     {
         indexSide(a, m_PathsA, m_SettingsA);
         indexSide(b, m_PathsB, m_SettingsB);
@@ -160,6 +314,8 @@ public:
         compareDocuments();
         for (int ca = 0; ca < m_A.containers.size(); ++ca) {
             const int cb = m_PathsB.value(m_A.containers.at(ca).path, -1);
+            if (cb >= 0 && m_MarkupA)
+                compareContainerMarkup(ca, cb);
             if (cb >= 0)
                 compareContainer(m_SettingsA.at(ca), m_SettingsB.at(cb));
         }
@@ -215,6 +371,13 @@ private:
 
     void compareDocuments()
     {
+        if (m_MarkupA) {
+            for (const Declared& declared :
+                 markupDifferences(m_MarkupA->document, m_MarkupB->document))
+                add(Difference::Document, {}, {}, declared.field, declared.a, declared.b,
+                    Difference::Shown);
+            return;
+        }
         if (ValueCodec::formatVersionByte(m_A.formatVerMaj) !=
             ValueCodec::formatVersionByte(m_B.formatVerMaj))
             add(Difference::Document, {}, {}, QStringLiteral("formatVerMaj"),
@@ -233,27 +396,42 @@ private:
         for (int sa : inA) {
             const int sb = byLabel.value(m_LabelsA.at(sa), -1);
             if (sb >= 0)
-                compareSetting(m_A.settings.at(sa), m_B.settings.at(sb), m_LabelsA.at(sa));
+                compareSetting(sa, sb);
         }
     }
 
-    void compareSetting(const Setting& a, const Setting& b, const QString& label)
+    void compareContainerMarkup(int ca, int cb)
     {
-        const Difference::Visibility hidden = a.hidden && b.hidden ? Difference::Hidden
-                                              : a.hidden           ? Difference::HiddenInA
-                                              : b.hidden           ? Difference::HiddenInB
-                                                                   : Difference::Shown;
+        const Difference::Visibility hidden =
+            visibility(m_A.containers.at(ca).hidden, m_B.containers.at(cb).hidden);
+        if (hidden == Difference::Hidden && !m_IncludeHidden)
+            return;
+        for (const Declared& declared :
+             markupDifferences(m_MarkupA->containers.at(ca), m_MarkupB->containers.at(cb)))
+            add(Difference::Declaration, m_A.containers.at(ca).path, QString(), declared.field,
+                declared.a, declared.b, hidden, true);
+    }
+
+    void compareSetting(int sa, int sb)
+    {
+        const Setting& a = m_A.settings.at(sa);
+        const Setting& b = m_B.settings.at(sb);
+        const Difference::Visibility hidden = visibility(a.hidden, b.hidden);
         if (hidden == Difference::Hidden && !m_IncludeHidden)
             return;
         const QString& path = m_A.containers.at(a.container).path;
-        for (const Declared& declared : declarations(a, b)) {
-            if (!declared.same)
-                add(Difference::Declaration, path, label, QLatin1String(declared.field), declared.a,
-                    declared.b, hidden);
+        const QString& label = m_LabelsA.at(sa);
+        const QVector<Declared> declared =
+            m_MarkupA ? markupDifferences(m_MarkupA->settings.at(sa), m_MarkupB->settings.at(sb))
+                      : declarations(a, b);
+        for (const Declared& declaration : declared) {
+            if (!declaration.same)
+                add(Difference::Declaration, path, label, declaration.field, declaration.a,
+                    declaration.b, hidden);
         }
         QString textA;
         QString textB;
-        if (valuesDiffer(a, b, textA, textB))
+        if (valuesDiffer(a, b, m_MarkupA != nullptr, textA, textB))
             add(Difference::Value, path, label, QString(), textA, textB, hidden);
     }
 
@@ -282,7 +460,8 @@ private:
                 if (otherLabelled.contains(container.path + QLatin1Char('\n') + labels.at(s)) ||
                     (setting.hidden && !m_IncludeHidden))
                     continue;
-                const auto [a, b] = text(SettingsComparison::valueText(setting));
+                const auto [a, b] =
+                    text(m_MarkupA ? shown(setting.value) : SettingsComparison::valueText(setting));
                 add(kind, container.path, labels.at(s), QString(), a, b,
                     setting.hidden ? Difference::Hidden : Difference::Shown);
             }
@@ -308,6 +487,8 @@ private:
     const SettingsModel& m_A;
     const SettingsModel& m_B;
     const bool m_IncludeHidden;
+    const DocumentMarkup* const m_MarkupA;
+    const DocumentMarkup* const m_MarkupB;
     QHash<QString, int> m_PathsA;
     QHash<QString, int> m_PathsB;
     QVector<QVector<int>> m_SettingsA; // by container
@@ -323,6 +504,18 @@ QVector<Difference> SettingsComparison::compare(const SettingsModel& a, const Se
                                                 bool includeHidden)
 {
     return Matcher(a, b, includeHidden).run();
+}
+
+QVector<Difference> SettingsComparison::compare(const QDomDocument& a, const QDomDocument& b,
+                                                bool includeHidden, Mode mode)
+{
+    const SettingsModel modelA = SettingsModel::of(a);
+    const SettingsModel modelB = SettingsModel::of(b);
+    if (mode == Mode::ByMeaning)
+        return compare(modelA, modelB, includeHidden);
+    const DocumentMarkup markupA = documentMarkup(a);
+    const DocumentMarkup markupB = documentMarkup(b);
+    return Matcher(modelA, modelB, includeHidden, &markupA, &markupB).run();
 }
 
 bool SettingsComparison::sameNumber(const QString& a, const QString& b)

@@ -5,6 +5,8 @@
 #include <QString>
 #include <QVector>
 
+class QDomDocument;
+
 // The differences between two settings documents, A and B, setting by
 // setting. Containers are matched by their path, settings by container path
 // and name; where a name repeats within a container (on either side) the
@@ -19,7 +21,7 @@ public:
         {
             Document,    // `field` of the document element differs
             Value,       // a setting's value differs
-            Declaration, // what a setting declares (`field`) differs
+            Declaration, // what a setting (`container`: a container) declares differs
             OnlyInA,     // a setting or container (`container`) that B lacks
             OnlyInB      // a setting or container that A lacks
         };
@@ -47,6 +49,20 @@ public:
     // side only is always kept.
     static QVector<Difference> compare(const SettingsModel& a, const SettingsModel& b,
                                        bool includeHidden);
+
+    enum class Mode
+    {
+        ByMeaning, // values as the lines show them, declarations by what they mean
+        ExactText  // every value and every other attribute and element as written
+    };
+    // As above, on whole documents. ExactText compares each value as text
+    // and, in place of the declarations, every attribute but `name` of the
+    // document element, the containers and the settings, and the elements
+    // below them that are neither containers nor settings the walk takes;
+    // settings and containers that only one side has show their values as
+    // written.
+    static QVector<Difference> compare(const QDomDocument& a, const QDomDocument& b,
+                                       bool includeHidden, Mode mode);
 
     // Number values compare by their exact decimal value (7.5 equals 7.50,
     // 15 differs from 20 whatever the resolution); a text that is no plain

@@ -179,6 +179,55 @@ private slots:
         QCOMPARE(text.split(QLatin1Char('\n'), Qt::SkipEmptyParts), lines);
     }
 
+    void exactText_data()
+    {
+        QTest::addColumn<QByteArray>("a");
+        QTest::addColumn<QByteArray>("b");
+        QTest::addColumn<QStringList>("lines");
+        const QByteArray flags = "<container name=\"F\"><signal name=\"O\" type=\"flags\" "
+                                 "value=\"o1:1\"><namedValues><item name=\"Out 1\" key=\"o1\"/>"
+                                 "</namedValues></signal></container>";
+        QTest::newRow("layout and attribute order are no difference")
+            << document(flags)
+            << document("\n <container name=\"F\">\n  <signal value=\"o1:1\" type=\"flags\" "
+                        "name=\"O\">\n<namedValues> <item key=\"o1\" name=\"Out 1\"/>\n"
+                        "</namedValues></signal></container>\n")
+            << QStringList();
+        const QByteArray hidden = "<signal name=\"V\" type=\"bit\" value=\"%1\"/>";
+        QTest::newRow("texts that mean the same, hidden ones too")
+            << document(hiding("0", QByteArray(hidden).replace("%1", "1")) +
+                        "<container name=\"N\" id=\"1\"><signal name=\"T\" type=\"number\" "
+                        "e=\"-2\" max=\"60\" value=\"7.5\"/></container>")
+            << document(hiding("0", QByteArray(hidden).replace("%1", "01")) +
+                            "<container name=\"N\" id=\"2\"><signal name=\"T\" "
+                            "type=\"number\" e=\"-2\" max=\"60.0\" value=\"7.50\"/></container>",
+                        "01")
+            << QStringList{"formatVerMaj: 1 -> 01", "H / V: 1 -> 01 (hidden)",
+                           "N (container): declared id: 1 -> 2", "N / T: declared max: 60 -> 60.0",
+                           "N / T: 7.5 -> 7.50"};
+        QTest::newRow("an attribute and the elements below")
+            << document(flags)
+            << document(QByteArray(flags)
+                            .replace("type=", "measure=\"V\" type=")
+                            .replace("key=\"o1\"", "key=\"o1\" note=\"x\""))
+            << QStringList{"F / O: declared measure: (none) -> V",
+                           "F / O: declared elements: <namedValues><item key=\"o1\" name=\"Out "
+                           "1\"/></namedValues> -> <namedValues><item key=\"o1\" name=\"Out 1\" "
+                           "note=\"x\"/></namedValues>"};
+    }
+
+    void exactText()
+    {
+        QFETCH(QByteArray, a);
+        QFETCH(QByteArray, b);
+        QFETCH(QStringList, lines);
+        QDomDocument documents[2];
+        QVERIFY(documents[0].setContent(a) && documents[1].setContent(b));
+        const QString text = DifferenceReport::text(SettingsComparison::compare(
+            documents[0], documents[1], true, SettingsComparison::Mode::ExactText));
+        QCOMPARE(text.split(QLatin1Char('\n'), Qt::SkipEmptyParts), lines);
+    }
+
     // The settings a load leaves hidden are those the editor hides: the
     // report leaves out exactly these.
     void hiddenAsTheEditorHides_data()
