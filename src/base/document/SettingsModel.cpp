@@ -7,7 +7,9 @@
 #include <QDomDocument>
 #include <QHash>
 
+#include <algorithm>
 #include <deque>
+#include <numeric>
 #include <utility>
 
 namespace {
@@ -65,7 +67,9 @@ QVector<std::pair<QString, bool>> buttonStates(const SettingsModel::Setting& set
 class SettingsModel::Builder : public DocumentWalk<const int>
 {
 public:
-    explicit Builder(SettingsModel& model) : m_Model(model) {}
+    Builder(SettingsModel& model, const SymbolTable& symbols) : m_Model(model), m_Symbols(symbols)
+    {
+    }
 
 protected:
     const int* takeContainer(const QDomElement& element, const int* parent) override
@@ -106,11 +110,17 @@ protected:
         setting.letters = attribute("letters");
         if (setting.kind == xmlFlags || setting.kind == xmlenum)
             setting.items = itemsOf(signal);
+        m_Model.walkMessages += lineFaults(signal, m_Symbols);
         const QDomElement conditions = settingConditions(signal);
         setting.conditions = conditionsOf(conditions);
         if (!conditions.isNull())
             m_Model.conditionLists.append(conditions);
         m_Model.settings.append(setting);
+    }
+
+    void refuseSetting(const QDomElement& signal) override
+    {
+        m_Model.walkMessages.append(orphanSetting(signal));
     }
 
     void takeContainerConditions(const QDomElement& hideConds, const int* container) override
@@ -121,6 +131,7 @@ protected:
 
 private:
     SettingsModel& m_Model;
+    const SymbolTable& m_Symbols;
     std::deque<int> m_Indexes;
     QHash<std::pair<int, QString>, int> m_Siblings;
 };
@@ -155,6 +166,118 @@ QVector<SettingsModel::Item> SettingsModel::itemsOf(const QDomElement& signal)
     return items;
 }
 
+namespace {
+const QString kLineNumber = QStringLiteral("Номер строки =");
+
+SettingsModel::Message elementFault(const QString& title, const QString& textHead,
+                                    const QDomElement& signal)
+{
+    return {title, textHead + kLineNumber + QString::number(signal.lineNumber())};
+}
+
+// The sets of characters a string's hint lists, by their symbol codes.
+bool lettersKnown(int code)
+{
+    return code >= 1 && code <= 5;
+}
+
+bool actsAsSource(TypeLine kind)
+{
+    return kind == xmlnumber || kind == xmlFlags || kind == xmlenum || kind == xmlbit;
+}
+} // namespace
+
+QVector<SettingsModel::Message> SettingsModel::lineFaults(const QDomElement& signal,
+                                                          const SymbolTable& symbols)
+{
+    QVector<Message> faults;
+    const TypeLine kind = typeLineFromType(signal.attribute(QStringLiteral("type")));
+    if (kind == xmlnotset || kind == xmlunknown)
+        faults.append(elementFault(QStringLiteral("Error contains,"),
+                                   QStringLiteral("Unknown type. "), signal));
+    if (kind == xmlFlags || kind == xmlenum) {
+        const QDomElement namedValues = signal.firstChildElement(QStringLiteral("namedValues"));
+        if (namedValues.isNull()) {
+            faults.append(elementFault(QStringLiteral("Error contains"),
+                                       kind == xmlFlags
+                                           ? QStringLiteral(" (\"namedValues\") in flags. ")
+                                           : QStringLiteral("(\"namedValues\") in flags. "),
+                                       signal));
+        } else if (namedValues.firstChildElement(QStringLiteral("item")).isNull()) {
+            faults.append(elementFault(QStringLiteral("Error contains"),
+                                       QStringLiteral("(\"item\") in namedValues. "), signal));
+        } else {
+            for (const Item& item : itemsOf(signal)) {
+                if (item.key.isEmpty())
+                    faults.append(elementFault(QStringLiteral("In item"),
+                                               QStringLiteral("not found \"key\". "), signal));
+            }
+        }
+    }
+    const bool limitsHint =
+        signal.hasAttribute(QStringLiteral("min")) && signal.hasAttribute(QStringLiteral("max"));
+    const QString letters = signal.attribute(QStringLiteral("letters"));
+    if (!limitsHint && signal.hasAttribute(QStringLiteral("lenMax")) && !letters.isEmpty() &&
+        !lettersKnown(symbols.symbolCode(letters)))
+        faults.append(
+            elementFault(QStringLiteral("Error attribute(\"letters\")"), QString(), signal));
+    return faults;
+}
+
+SettingsModel::Message SettingsModel::orphanSetting(const QDomElement& signal)
+{
+    return {QStringLiteral("Ошибка разбора файла"),
+            signal.attribute(QStringLiteral("name")) +
+                QStringLiteral(", большая ошибка <signal> без <container>")};
+}
+
+SettingsModel::Message SettingsModel::conditionSourceFault()
+{
+    return {QStringLiteral("Error HideConds::createSignal"), QStringLiteral("Not know")};
+}
+
+SettingsModel::Message SettingsModel::unknownKindAtLoad(const QDomElement& signal)
+{
+    return elementFault(QStringLiteral("Error slotLoadFromDom m_TypeLine = ") +
+                            typeLineName(xmlunknown),
+                        QString(), signal);
+}
+
+QVector<SettingsModel::Message> SettingsModel::loadMessages() const
+{
+    QVector<Message> messages = walkMessages;
+    // The screens list the settings container by container.
+    QVector<int> screenOrder(settings.size());
+    std::iota(screenOrder.begin(), screenOrder.end(), 0);
+    std::stable_sort(screenOrder.begin(), screenOrder.end(), [this](int x, int y) {
+        return settings.at(x).container < settings.at(y).container;
+    });
+    // Each source is wired to the conditions that name its key, first the
+    // settings' conditions, then the containers'.
+    QHash<QString, int> settingConditionCount;
+    for (const Setting& setting : settings) {
+        for (const Condition& condition : setting.conditions)
+            ++settingConditionCount[condition.s];
+    }
+    QHash<QString, int> containerConditionCount;
+    for (const Container& container : containers) {
+        for (const Condition& condition : container.conditions)
+            ++containerConditionCount[condition.s];
+    }
+    for (const QHash<QString, int>* counts : {&settingConditionCount, &containerConditionCount}) {
+        for (int index : screenOrder) {
+            const Setting& source = settings.at(index);
+            if (!actsAsSource(source.kind))
+                messages.insert(messages.size(), counts->value(source.key), conditionSourceFault());
+        }
+    }
+    for (int index : screenOrder) {
+        if (settings.at(index).kind == xmlunknown || settings.at(index).kind == xmlnotset)
+            messages.append(unknownKindAtLoad(settings.at(index).element));
+    }
+    return messages;
+}
+
 bool SettingsModel::buttonChecked(int checkState)
 {
     return checkState == 2;
@@ -170,7 +293,7 @@ SettingsModel SettingsModel::of(const QDomDocument& document)
     for (const auto& [code, name] : symbols.symbols())
         model.symbols.append(name + QLatin1Char('=') + QString::number(code));
     model.symbols.sort();
-    Builder(model).walk(root, nullptr, false);
+    Builder(model, symbols).walk(root, nullptr, false);
     model.decideVisibility();
     return model;
 }

@@ -9,6 +9,7 @@
 #include <QVector>
 
 class QDomDocument;
+class SymbolTable;
 
 // The settings of a document as the loader takes them: its containers and
 // settings in document order, with what each declares, its value and whether
@@ -69,6 +70,14 @@ public:
         QStringList itemKeys() const;
     };
 
+    // A message the editor shows in a parentless about box while it loads
+    // the document.
+    struct Message
+    {
+        QString title;
+        QString text;
+    };
+
     // The document's `formatVerMaj` as written.
     QString formatVerMaj;
     // The document's symbols as "name=code", ordered by name.
@@ -80,7 +89,27 @@ public:
     // own and the containers' it takes, in document order.
     QVector<QDomElement> conditionLists;
 
+    // What the walk found wrong, in document order: the faults of each
+    // setting's declaration and the settings outside any container.
+    QVector<Message> walkMessages;
+
     static SettingsModel of(const QDomDocument& document);
+
+    // Every message a load of the document shows, in the editor's order: the
+    // walk's, then those of wiring the settings' and the containers'
+    // conditions to sources that cannot act, then those of reading the
+    // values of settings of no known kind.
+    QVector<Message> loadMessages() const;
+
+    // The faults of one setting's declaration, as its line reports them while
+    // it is built: an unknown kind, missing items or item keys, letters that
+    // name no known set of characters.
+    static QVector<Message> lineFaults(const QDomElement& signal, const SymbolTable& symbols);
+    static Message orphanSetting(const QDomElement& signal);
+    // A condition whose source is a setting of a kind that never acts.
+    static Message conditionSourceFault();
+    // Reading the value of a setting of no known kind.
+    static Message unknownKindAtLoad(const QDomElement& signal);
 
     // The caption of a setting's line: its name, and ", " and its unit when
     // it has one.

@@ -48,9 +48,10 @@ void HideCondsRegistry<Target, Receiver>::createSignal(Cond cond, LineInBox* sou
                 receiver->listenTo(button);
         }
         return;
-    default:
-        UserDialogs::about(nullptr, QStringLiteral("Error HideConds::createSignal"),
-                           QStringLiteral("Not know"));
+    default: {
+        const SettingsModel::Message fault = SettingsModel::conditionSourceFault();
+        UserDialogs::about(nullptr, fault.title, fault.text);
+    }
         return;
     }
 }

@@ -11,6 +11,7 @@
 #include "document/DocumentParser.h"
 #include "document/DocumentWalk.h"
 #include "document/OutputFile.h"
+#include "document/SettingsModel.h"
 #include "document/SymbolTable.h"
 #include "document/ValueCodec.h"
 #include "lines/LineInBox.h"
@@ -189,9 +190,8 @@ protected:
 
     void refuseSetting(const QDomElement& signal) override
     {
-        UserDialogs::about(nullptr, QStringLiteral("Ошибка разбора файла"),
-                           signal.attribute(QStringLiteral("name")) +
-                               QStringLiteral(", большая ошибка <signal> без <container>"));
+        const SettingsModel::Message fault = SettingsModel::orphanSetting(signal);
+        UserDialogs::about(nullptr, fault.title, fault.text);
     }
 
     void takeContainerConditions(const QDomElement& hideConds,

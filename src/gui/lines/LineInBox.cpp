@@ -115,6 +115,8 @@ LineInBox::LineInBox(const QDomElement& element, QObject* parent)
     m_LabelName = new CaptionLabel(SettingsModel::captionOf(element));
     buildEditors();
     createHint();
+    for (const SettingsModel::Message& fault : SettingsModel::lineFaults(element, symbols()))
+        UserDialogs::about(nullptr, fault.title, fault.text);
     if (g_HideConds)
         g_HideConds->readHideConds(this);
 }
@@ -162,7 +164,6 @@ void LineInBox::buildEditors()
     case xmlnotset:
     case xmlunknown:
         m_TypeLine = xmlunknown;
-        reportElementFault(QStringLiteral("Error contains,"), QStringLiteral("Unknown type. "));
         break;
     }
 }
@@ -170,23 +171,12 @@ void LineInBox::buildEditors()
 void LineInBox::buildItemEditors(TypeLine kind)
 {
     m_TypeLine = kind;
-    const QDomElement namedValues = m_Element->firstChildElement(QStringLiteral("namedValues"));
-    if (namedValues.isNull()) {
-        reportElementFault(QStringLiteral("Error contains"),
-                           kind == xmlFlags ? QStringLiteral(" (\"namedValues\") in flags. ")
-                                            : QStringLiteral("(\"namedValues\") in flags. "));
+    // Without items the line has no editor area (the fault is reported).
+    const QVector<SettingsModel::Item> items = SettingsModel::itemsOf(*m_Element);
+    if (items.isEmpty())
         return;
-    }
-    const QDomElement firstItem = namedValues.firstChildElement(QStringLiteral("item"));
-    if (firstItem.isNull()) {
-        reportElementFault(QStringLiteral("Error contains"),
-                           QStringLiteral("(\"item\") in namedValues. "));
-        return;
-    }
     auto* layout = new QVBoxLayout;
-    // The list of items ends at the first node that is not an element.
-    for (QDomNode node = firstItem; !node.isNull() && node.isElement(); node = node.nextSibling()) {
-        const QDomElement item = node.toElement();
+    for (const SettingsModel::Item& item : items) {
         QWidget* editor = kind == xmlFlags ? newFlagsCheckBox(item) : newEnumRadioButton(item);
         layout->addWidget(editor);
         m_Widgets.append(editor);
@@ -194,28 +184,23 @@ void LineInBox::buildItemEditors(TypeLine kind)
     giveEditorLayout(layout);
 }
 
-QWidget* LineInBox::newFlagsCheckBox(const QDomElement& item)
+// An item without a key has an editor that writes nothing.
+QWidget* LineInBox::newFlagsCheckBox(const SettingsModel::Item& item)
 {
-    auto* box = new QCheckBox(item.attribute(QStringLiteral("name")));
+    auto* box = new QCheckBox(item.name);
     startUndetermined(box);
-    const QString key = item.attribute(QStringLiteral("key"));
-    box->setObjectName(key);
-    if (key.isEmpty())
-        reportMissingKey();
-    else
+    box->setObjectName(item.key);
+    if (!item.key.isEmpty())
         connect(box, &QCheckBox::stateChanged, this,
                 qOverload<int>(&LineInBox::slotWriteDataToDom));
     return box;
 }
 
-QWidget* LineInBox::newEnumRadioButton(const QDomElement& item)
+QWidget* LineInBox::newEnumRadioButton(const SettingsModel::Item& item)
 {
-    auto* button = new QRadioButton(item.attribute(QStringLiteral("name")));
-    const QString key = item.attribute(QStringLiteral("key"));
-    button->setObjectName(key);
-    if (key.isEmpty())
-        reportMissingKey();
-    else
+    auto* button = new QRadioButton(item.name);
+    button->setObjectName(item.key);
+    if (!item.key.isEmpty())
         connect(button, &QRadioButton::clicked, this,
                 qOverload<bool>(&LineInBox::slotWriteDataToDom));
     return button;
@@ -312,13 +297,8 @@ void LineInBox::createHint()
     } else if (m_Element->hasAttribute(lenMax)) {
         hint = QStringLiteral("Максимальная длина: ") + m_Element->attribute(lenMax);
         const QString letters = m_Element->attribute(QStringLiteral("letters"));
-        if (!letters.isEmpty()) {
-            const int code = g_SymbolTable ? g_SymbolTable->symbolCode(letters) : -1;
-            const QString list = hintOfLetters(code);
-            if (list.isEmpty())
-                reportElementFault(QStringLiteral("Error attribute(\"letters\")"), QString());
-            hint += list;
-        }
+        if (!letters.isEmpty())
+            hint += hintOfLetters(symbols().symbolCode(letters));
     }
     m_Hint = new HintLabel(hint);
 }
@@ -347,12 +327,12 @@ void LineInBox::slotLoadFromDom()
         loadFlags(value);
         break;
     case xmlnotset:
-    case xmlunknown:
+    case xmlunknown: {
         m_Loading = false;
-        reportElementFault(QStringLiteral("Error slotLoadFromDom m_TypeLine = ") +
-                               typeLineName(m_TypeLine),
-                           QString());
+        const SettingsModel::Message fault = SettingsModel::unknownKindAtLoad(*m_Element);
+        UserDialogs::about(nullptr, fault.title, fault.text);
         return;
+    }
     }
     m_Loading = false;
     markValue();
@@ -383,10 +363,7 @@ void LineInBox::loadFlags(const QString& value)
 void LineInBox::markValue()
 {
     const QString value = m_Element->attribute(kValue);
-    static const SymbolTable noSymbols;
-    bool refused =
-        !DocumentValueChecker::problemOf(*m_Element, g_SymbolTable ? *g_SymbolTable : noSymbols)
-             .isEmpty();
+    bool refused = !DocumentValueChecker::problemOf(*m_Element, symbols()).isEmpty();
     // A line edit cuts a value longer than its maximal length.
     if (auto* edit = qobject_cast<QLineEdit*>(m_Widgets.value(0)))
         refused = refused || (!value.isEmpty() && edit->text() != value);
@@ -613,7 +590,8 @@ void LineInBox::reportElementFault(const QString& title, const QString& textHead
                        textHead + kLineNumber + QString::number(m_Element->lineNumber()));
 }
 
-void LineInBox::reportMissingKey()
+const SymbolTable& LineInBox::symbols()
 {
-    reportElementFault(QStringLiteral("In item"), QStringLiteral("not found \"key\". "));
+    static const SymbolTable noSymbols;
+    return g_SymbolTable ? *g_SymbolTable : noSymbols;
 }

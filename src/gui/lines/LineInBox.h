@@ -1,5 +1,6 @@
 #pragma once
 
+#include "document/SettingsModel.h"
 #include "document/TypeLine.h"
 #include "lines/MinMaxValidator.h"
 
@@ -8,6 +9,7 @@
 
 class QDomElement;
 class QEvent;
+class SymbolTable;
 class QFrame;
 class QLabel;
 class QLineEdit;
@@ -54,8 +56,8 @@ protected:
 private:
     void buildEditors();
     void buildItemEditors(TypeLine kind);
-    QWidget* newFlagsCheckBox(const QDomElement& item);
-    QWidget* newEnumRadioButton(const QDomElement& item);
+    QWidget* newFlagsCheckBox(const SettingsModel::Item& item);
+    QWidget* newEnumRadioButton(const SettingsModel::Item& item);
     void buildNumberEditor();
     void buildBitEditor();
     void buildStringEditor();
@@ -93,7 +95,8 @@ private:
     bool quietGroupText(QString& groupText) const;
     // A parentless about box whose text ends with the element's line number.
     void reportElementFault(const QString& title, const QString& textHead);
-    void reportMissingKey();
+    // The document's symbols, or none before a document is loaded.
+    static const SymbolTable& symbols();
 
     // While the line shows the document's value, the editors' signals write
     // nothing back: a load changes no value.
