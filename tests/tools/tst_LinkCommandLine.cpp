@@ -111,6 +111,9 @@ private slots:
         QTest::newRow("write refused by the controller")
             << QStringList{"--fault-on", "3", "--status", "3"} << "write" << 1
             << "Ошибка полученная от устройства: 3" << QList<int>{1, 3};
+        QTest::newRow("write answered with a payload length")
+            << QStringList{"--fault-on", "3", "--huge-length"} << "write" << 1
+            << "Ошибка получения неправильный заголовок ответа" << QList<int>{1, 3};
         QTest::newRow("read of an empty document")
             << QStringList{"--empty"} << "read" << 1 << "Контроллер не передал документ настроек."
             << QList<int>{1, 2};
