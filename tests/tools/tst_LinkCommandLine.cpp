@@ -74,13 +74,26 @@ private slots:
         QCOMPARE(emulator.requests(), (QList<int>{1, 2, 1, 2}));
     }
 
+    void writeStoresTheEditorsText_data()
+    {
+        QTest::addColumn<QStringList>("faults");
+        QTest::newRow("a whole reply") << QStringList();
+        // A write reply is 14 bytes: a cut or a death there leaves it whole.
+        QTest::newRow("cut at the end of the reply")
+            << QStringList{"--fault-on", "3", "--cut", "14"};
+        QTest::newRow("killed after the whole reply")
+            << QStringList{"--fault-on", "3", "--kill-after", "14"};
+    }
+
     void writeStoresTheEditorsText()
     {
+        QFETCH(QStringList, faults);
         QVERIFY(QFile::remove(controllerFile()));
         QVERIFY(QFile::copy(QStringLiteral(LIR_DEFAULTS_DIR "/lir2_sets_default.xml"),
                             controllerFile()));
         ControllerEmulator emulator;
-        START_EMULATOR(emulator, controllerFile(), QStringList({"--controller-version", "1"}));
+        START_EMULATOR(emulator, controllerFile(),
+                       QStringList({"--controller-version", "1"}) + faults);
         const ToolRun run = runTool({"write", "--port", emulator.devicePath(), lir1()});
         QCOMPARE(run.exitCode, 0);
         QVERIFY2(run.err.contains(kSucceeded), qPrintable(run.err));

@@ -106,7 +106,10 @@ quint8 SimulatedController::serve(quint8 command, const QByteArray& payload, boo
             replyPayload.append('\0');
         return statusOk;
     case cmdWriteSettings:
-        if (!faulty)
+        // A write reply is the bare header and checksum; what reaches the
+        // editor of it decides whether the document counts as stored.
+        if (!faulty ||
+            !m_Options.spoilsReply(LinkFrame::kReplyHeaderSize + LinkFrame::kChecksumSize))
             return store(payload, log);
         log << QStringLiteral("not stored: fault injected");
         return statusOk;

@@ -1,5 +1,6 @@
 #include "tools/lir-controller-sim/SimulatorOptions.h"
 
+#include <limits>
 #include <utility>
 
 namespace {
@@ -108,8 +109,15 @@ bool SimulatorOptions::faultsApplyTo(quint8 command) const
 
 bool SimulatorOptions::hasFaults() const
 {
+    return spoilsReply(std::numeric_limits<int>::max());
+}
+
+bool SimulatorOptions::spoilsReply(int replySize) const
+{
+    // A cut or a death at or past the end of the reply leaves it whole.
     return silent || status != 0 || wrongCommand >= 0 || wrongStart || badChecksum ||
-           trailingBytes > 0 || hugeLength || cutAfter >= 0 || killAfter >= 0;
+           trailingBytes > 0 || hugeLength || (cutAfter >= 0 && cutAfter < replySize) ||
+           (killAfter >= 0 && killAfter < replySize);
 }
 
 QString SimulatorOptions::helpText()
@@ -144,9 +152,12 @@ QString SimulatorOptions::helpText()
         "  --huge-length             announce a payload length of 4294967295\n"
         "  --cut N                   send only the first N bytes of the reply\n"
         "  --kill-after N            die by SIGKILL after sending N bytes of the reply\n"
+        "                            (the whole reply when it is no longer than N)\n"
         "  --store-changed TEXT      store a written document with the value of its first\n"
         "                            setting replaced by TEXT (and re-indented)\n"
-        "A command whose reply gets a fault does not store a written document.\n"
+        "A command whose reply gets a fault does not store a written document. A --cut\n"
+        "or --kill-after at or past the end of a reply leaves it whole: the reply is no\n"
+        "fault, a written document is stored (and --kill-after still dies after it).\n"
         "\n"
         "Timing:\n"
         "  --split SIZE              send replies in pieces of SIZE bytes\n"
