@@ -133,8 +133,10 @@ QString SimulatorOptions::helpText()
         "\n"
         "Options:\n"
         "  --device PATH             serve this serial device instead of a pseudo-terminal\n"
-        "  --link PATH               make PATH a symbolic link to the line served, removed\n"
-        "                            on exit (an existing link is replaced, a file is not)\n"
+        "  --link PATH               make PATH a symbolic link to the line served, locked\n"
+        "                            through PATH.lock while running and both removed on\n"
+        "                            exit; a link left by a killed emulator is replaced,\n"
+        "                            a running emulator's link and any other file are not\n"
         "  --controller-version N    version for command 1 (default: formatVerMaj of DOCUMENT)\n"
         "  --exit-after N            exit after N requests\n"
         "  --ignore-stdin            keep running when standard input closes\n"
@@ -168,7 +170,7 @@ QString SimulatorOptions::helpText()
         "Status codes of the controller itself: 1 bad request checksum, 2 unknown command,\n"
         "3 written document not well-formed XML, 4 written document could not be stored.\n"
         "\n"
-        "Exit: 0 on SIGTERM, SIGINT, end of standard input or --exit-after; 1 on an I/O\n"
-        "error or when the --link cannot be made; 2 on bad usage; 3 when no\n"
-        "pseudo-terminal can be had.\n");
+        "Exit: 0 on SIGTERM, SIGINT, SIGQUIT, SIGHUP (unless ignored, as under nohup),\n"
+        "end of standard input or --exit-after; 1 on an I/O error or when the --link\n"
+        "cannot be made; 2 on bad usage; 3 when no pseudo-terminal can be had.\n");
 }
