@@ -8,6 +8,8 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
+#include <cerrno>
+#include <unistd.h>
 
 using namespace DocumentHelpers;
 
@@ -173,6 +175,38 @@ private slots:
         QCOMPARE(run.exitCode, 2);
         QVERIFY2(run.err.contains(QStringLiteral("Связь :: Порт")), qPrintable(run.err));
         QVERIFY(emulator.requests().isEmpty());
+    }
+
+    void portFailuresGiveTheReason_data()
+    {
+        QTest::addColumn<QString>("port");
+        QTest::addColumn<int>("error");
+        QTest::newRow("a missing device") << "/dev/lir-no-such-tty" << ENOENT;
+        QTest::newRow("a file, no terminal") << "FILE" << ENOTTY;
+        QTest::newRow("a folder") << "FOLDER" << EISDIR;
+        QTest::newRow("no permission") << "LOCKED" << EACCES;
+    }
+
+    void portFailuresGiveTheReason()
+    {
+        QFETCH(QString, port);
+        QFETCH(int, error);
+        if (port == QLatin1String("LOCKED") && geteuid() == 0)
+            QSKIP("root opens a file without permissions");
+        if (port == QLatin1String("FOLDER"))
+            port = m_Dir.path();
+        if (port == QLatin1String("FILE") || port == QLatin1String("LOCKED")) {
+            QVERIFY(writeFile(path("port"), "x"));
+            QVERIFY(QFile::setPermissions(path("port"), port == QLatin1String("FILE")
+                                                            ? QFile::ReadOwner | QFile::WriteOwner
+                                                            : QFile::Permissions()));
+            port = path("port");
+        }
+        const QString name = port.startsWith(QLatin1String("/dev/")) ? port.mid(5) : port;
+        const ToolRun run = runTool({"version", "--port", port});
+        QCOMPARE(run.exitCode, 1);
+        QCOMPARE(run.err, port + QStringLiteral(": Ошибка Открытия порта:  ") + name +
+                              QStringLiteral(": ") + qt_error_string(error) + QLatin1Char('\n'));
     }
 
     void usageAndFileErrors_data()
