@@ -83,11 +83,11 @@ LinkLock::Opened LinkLock::openLocked(QString& error)
 
 bool LinkLock::readRecord(QString& error)
 {
+    if (m_Created)
+        return true;
     char bytes[kLargestRecord];
     const ssize_t size = pread(m_Fd, bytes, sizeof bytes, 0);
     const QByteArray text(bytes, int(qMax<ssize_t>(size, 0)));
-    if (m_Created)
-        return true;
     if (size < 0 || !text.startsWith(kMarker)) {
         error = QStringLiteral("%1 is no lock file of lir-controller-sim")
                     .arg(QString::fromLocal8Bit(m_Path));
