@@ -74,3 +74,9 @@ QStringList ControllerEmulator::log()
         m_Log.append(QString::fromLocal8Bit(m_Process.readLine()).trimmed());
     return m_Log;
 }
+
+void ControllerEmulator::kill()
+{
+    m_Process.kill();
+    m_Process.waitForFinished(kStartMs);
+}

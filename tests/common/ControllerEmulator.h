@@ -35,6 +35,8 @@ public:
     QList<int> requests();
     // Every line the emulator has logged so far.
     QStringList log();
+    // Ends the emulator by SIGKILL, as a crash would.
+    void kill();
 
 private:
     QProcess m_Process;

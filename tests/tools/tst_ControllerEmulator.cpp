@@ -2,6 +2,9 @@
 #include "common/TestRegistry.h"
 #include "common/ToolRun.h"
 
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
@@ -36,14 +39,19 @@ private slots:
         QTest::addColumn<QString>("how");
         QTest::newRow("SIGTERM") << "term";
         QTest::newRow("SIGINT") << "int";
+        QTest::newRow("SIGHUP, its terminal closed") << "hup";
+        QTest::newRow("SIGQUIT") << "quit";
         QTest::newRow("end of standard input") << "stdin";
     }
 
     void stops()
     {
         QFETCH(QString, how);
+        QTemporaryDir dir;
+        const QString link = dir.filePath(QStringLiteral("lir-sim"));
         QProcess process;
-        ToolRun::prepare(process, QStringLiteral("lir-controller-sim"), {document()});
+        ToolRun::prepare(process, QStringLiteral("lir-controller-sim"),
+                         {"--link", link, document()});
         process.start();
         QVERIFY(process.waitForStarted(10000));
         while (!process.canReadLine() && process.waitForReadyRead(10000)) {
@@ -58,6 +66,10 @@ private slots:
             process.terminate();
         else if (how == QLatin1String("int"))
             ::kill(pid_t(process.processId()), SIGINT);
+        else if (how == QLatin1String("hup"))
+            ::kill(pid_t(process.processId()), SIGHUP);
+        else if (how == QLatin1String("quit"))
+            ::kill(pid_t(process.processId()), SIGQUIT);
         else if (how == QLatin1String("stdin"))
             process.closeWriteChannel();
         else
@@ -68,6 +80,38 @@ private slots:
         QVERIFY(finished);
         QCOMPARE(process.exitStatus(), QProcess::NormalExit);
         QCOMPARE(process.exitCode(), 0);
+        QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot),
+                 QStringList());
+    }
+
+    void linkBelongsToOneEmulator_data()
+    {
+        QTest::addColumn<QString>("standing");
+        QTest::addColumn<bool>("taken");
+        QTest::newRow("a running emulator's link is refused") << "running" << false;
+        QTest::newRow("a killed emulator's link is replaced") << "killed" << true;
+        QTest::newRow("a link no emulator made is kept") << "foreign" << false;
+    }
+
+    void linkBelongsToOneEmulator()
+    {
+        QFETCH(QString, standing);
+        QFETCH(bool, taken);
+        QTemporaryDir dir;
+        const QString link = dir.filePath(QStringLiteral("lir-sim"));
+        ControllerEmulator first;
+        if (standing == QLatin1String("foreign"))
+            QVERIFY(QFile::link(QStringLiteral("/dev/null"), link));
+        else
+            START_EMULATOR(first, document(), (QStringList{"--link", link}));
+        if (standing == QLatin1String("killed"))
+            first.kill();
+        const QString before = QFileInfo(link).symLinkTarget();
+        ControllerEmulator second;
+        const bool started =
+            second.start(document(), {"--link", link}) == ControllerEmulator::Start::Running;
+        QVERIFY2(started == taken, qPrintable(second.failure()));
+        QCOMPARE(QFileInfo(link).symLinkTarget(), taken ? second.devicePath() : before);
     }
 };
 

@@ -8,6 +8,8 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
+#include <cerrno>
+#include <unistd.h>
 
 using namespace DocumentHelpers;
 
@@ -74,13 +76,26 @@ private slots:
         QCOMPARE(emulator.requests(), (QList<int>{1, 2, 1, 2}));
     }
 
+    void writeStoresTheEditorsText_data()
+    {
+        QTest::addColumn<QStringList>("faults");
+        QTest::newRow("a whole reply") << QStringList();
+        // A write reply is 14 bytes: a cut or a death there leaves it whole.
+        QTest::newRow("cut at the end of the reply")
+            << QStringList{"--fault-on", "3", "--cut", "14"};
+        QTest::newRow("killed after the whole reply")
+            << QStringList{"--fault-on", "3", "--kill-after", "14"};
+    }
+
     void writeStoresTheEditorsText()
     {
+        QFETCH(QStringList, faults);
         QVERIFY(QFile::remove(controllerFile()));
         QVERIFY(QFile::copy(QStringLiteral(LIR_DEFAULTS_DIR "/lir2_sets_default.xml"),
                             controllerFile()));
         ControllerEmulator emulator;
-        START_EMULATOR(emulator, controllerFile(), QStringList({"--controller-version", "1"}));
+        START_EMULATOR(emulator, controllerFile(),
+                       QStringList({"--controller-version", "1"}) + faults);
         const ToolRun run = runTool({"write", "--port", emulator.devicePath(), lir1()});
         QCOMPARE(run.exitCode, 0);
         QVERIFY2(run.err.contains(kSucceeded), qPrintable(run.err));
@@ -111,6 +126,9 @@ private slots:
         QTest::newRow("write refused by the controller")
             << QStringList{"--fault-on", "3", "--status", "3"} << "write" << 1
             << "Ошибка полученная от устройства: 3" << QList<int>{1, 3};
+        QTest::newRow("write answered with a payload length")
+            << QStringList{"--fault-on", "3", "--huge-length"} << "write" << 1
+            << "Ошибка получения неправильный заголовок ответа" << QList<int>{1, 3};
         QTest::newRow("read of an empty document")
             << QStringList{"--empty"} << "read" << 1 << "Контроллер не передал документ настроек."
             << QList<int>{1, 2};
@@ -157,6 +175,38 @@ private slots:
         QCOMPARE(run.exitCode, 2);
         QVERIFY2(run.err.contains(QStringLiteral("Связь :: Порт")), qPrintable(run.err));
         QVERIFY(emulator.requests().isEmpty());
+    }
+
+    void portFailuresGiveTheReason_data()
+    {
+        QTest::addColumn<QString>("port");
+        QTest::addColumn<int>("error");
+        QTest::newRow("a missing device") << "/dev/lir-no-such-tty" << ENOENT;
+        QTest::newRow("a file, no terminal") << "FILE" << ENOTTY;
+        QTest::newRow("a folder") << "FOLDER" << EISDIR;
+        QTest::newRow("no permission") << "LOCKED" << EACCES;
+    }
+
+    void portFailuresGiveTheReason()
+    {
+        QFETCH(QString, port);
+        QFETCH(int, error);
+        if (port == QLatin1String("LOCKED") && geteuid() == 0)
+            QSKIP("root opens a file without permissions");
+        if (port == QLatin1String("FOLDER"))
+            port = m_Dir.path();
+        if (port == QLatin1String("FILE") || port == QLatin1String("LOCKED")) {
+            QVERIFY(writeFile(path("port"), "x"));
+            QVERIFY(QFile::setPermissions(path("port"), port == QLatin1String("FILE")
+                                                            ? QFile::ReadOwner | QFile::WriteOwner
+                                                            : QFile::Permissions()));
+            port = path("port");
+        }
+        const QString name = port.startsWith(QLatin1String("/dev/")) ? port.mid(5) : port;
+        const ToolRun run = runTool({"version", "--port", port});
+        QCOMPARE(run.exitCode, 1);
+        QCOMPARE(run.err, port + QStringLiteral(": Ошибка Открытия порта:  ") + name +
+                              QStringLiteral(": ") + qt_error_string(error) + QLatin1Char('\n'));
     }
 
     void usageAndFileErrors_data()

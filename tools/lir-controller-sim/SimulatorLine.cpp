@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
+#include <sys/ioctl.h>
 #include <termios.h>
 #include <unistd.h>
 
@@ -91,4 +92,14 @@ bool SimulatorLine::openDevice(const QString& path, int baud, QString& error)
         return false;
     }
     return true;
+}
+
+int SimulatorLine::untakenBytes() const
+{
+    // What waits in the slave side of a pseudo-terminal is the editor's to
+    // read; a serial device holds it in its output queue.
+    int count = 0;
+    const bool known = m_KeptSlaveFd >= 0 ? ioctl(m_KeptSlaveFd, FIONREAD, &count) == 0
+                                          : ioctl(m_LineFd, TIOCOUTQ, &count) == 0;
+    return known ? count : 0;
 }

@@ -23,6 +23,8 @@ public:
     int fd() const { return m_LineFd; }
     // The path the editor opens.
     QString path() const { return m_Path; }
+    // The bytes sent that the other side has not read yet.
+    int untakenBytes() const;
 
 private:
     int m_LineFd = -1;

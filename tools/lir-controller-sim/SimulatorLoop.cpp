@@ -1,5 +1,6 @@
 #include "tools/lir-controller-sim/SimulatorLoop.h"
 
+#include "tools/lir-controller-sim/SimulatorLine.h"
 #include "tools/lir-controller-sim/StopSignals.h"
 
 #include <QElapsedTimer>
@@ -16,10 +17,12 @@ constexpr int kBlockedLineMs = 2000;
 // After the last exchange the reply is given this long to be read before the
 // line goes away.
 constexpr int kLingerMs = 500;
+// How often the emulator looks whether the other side has read a reply.
+constexpr int kPollMs = 10;
 } // namespace
 
-SimulatorLoop::SimulatorLoop(int lineFd, const SimulatorOptions& options)
-    : m_LineFd(lineFd), m_Options(options), m_Controller(options)
+SimulatorLoop::SimulatorLoop(const SimulatorLine& line, const SimulatorOptions& options)
+    : m_Line(line), m_LineFd(line.fd()), m_Options(options), m_Controller(options)
 {
 }
 
@@ -103,6 +106,9 @@ void SimulatorLoop::answer(const SimulatedController::Answer& answer)
     if (!answer.silent && !send(answer.reply))
         log(QStringLiteral("reply %1 not sent").arg(answer.command));
     if (answer.killAfterReply) {
+        // The bytes sent are on the line before it dies with the emulator,
+        // so that a death at or past the end of a reply leaves it whole.
+        waitUntilTaken();
         log(QStringLiteral("killed"));
         raise(SIGKILL);
     }
@@ -173,6 +179,24 @@ bool SimulatorLoop::writeAll(const char* data, qint64 size)
             return false;
     }
     return true;
+}
+
+void SimulatorLoop::waitUntilTaken()
+{
+    // The line hands written bytes on a moment later, so none waiting does
+    // not yet mean that they were read: only once they were seen waiting, or
+    // after a linger.
+    QElapsedTimer clock;
+    clock.start();
+    bool seen = false;
+    while (clock.elapsed() < kBlockedLineMs) {
+        const int untaken = m_Line.untakenBytes();
+        seen = seen || untaken > 0;
+        if (untaken == 0 && (seen || clock.elapsed() >= kLingerMs))
+            return;
+        if (!sleepFor(kPollMs))
+            return;
+    }
 }
 
 bool SimulatorLoop::sleepFor(int milliseconds)

@@ -4,6 +4,7 @@
 
 #include <QElapsedTimer>
 
+class SimulatorLine;
 class SimulatorOptions;
 
 // Serves requests on the line until a stop signal, the end of standard input
@@ -12,7 +13,7 @@ class SimulatorOptions;
 class SimulatorLoop
 {
 public:
-    SimulatorLoop(int lineFd, const SimulatorOptions& options);
+    SimulatorLoop(const SimulatorLine& line, const SimulatorOptions& options);
 
     // 0 after a stop, 1 after an I/O error on the line.
     int run();
@@ -35,9 +36,13 @@ private:
     bool writePaced(const QByteArray& piece);
     bool writeAll(const char* data, qint64 size);
     bool sleepFor(int milliseconds);
+    // Waits, within the time a blocked line is given, until the other side
+    // has read what was sent.
+    void waitUntilTaken();
     void checkStdin();
     static void log(const QString& line);
 
+    const SimulatorLine& m_Line;
     int m_LineFd;
     const SimulatorOptions& m_Options;
     SimulatedController m_Controller;

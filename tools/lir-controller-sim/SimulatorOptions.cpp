@@ -1,5 +1,6 @@
 #include "tools/lir-controller-sim/SimulatorOptions.h"
 
+#include <limits>
 #include <utility>
 
 namespace {
@@ -108,8 +109,15 @@ bool SimulatorOptions::faultsApplyTo(quint8 command) const
 
 bool SimulatorOptions::hasFaults() const
 {
+    return spoilsReply(std::numeric_limits<int>::max());
+}
+
+bool SimulatorOptions::spoilsReply(int replySize) const
+{
+    // A cut or a death at or past the end of the reply leaves it whole.
     return silent || status != 0 || wrongCommand >= 0 || wrongStart || badChecksum ||
-           trailingBytes > 0 || hugeLength || cutAfter >= 0 || killAfter >= 0;
+           trailingBytes > 0 || hugeLength || (cutAfter >= 0 && cutAfter < replySize) ||
+           (killAfter >= 0 && killAfter < replySize);
 }
 
 QString SimulatorOptions::helpText()
@@ -125,8 +133,10 @@ QString SimulatorOptions::helpText()
         "\n"
         "Options:\n"
         "  --device PATH             serve this serial device instead of a pseudo-terminal\n"
-        "  --link PATH               make PATH a symbolic link to the line served, removed\n"
-        "                            on exit (an existing link is replaced, a file is not)\n"
+        "  --link PATH               make PATH a symbolic link to the line served, locked\n"
+        "                            through PATH.lock while running and both removed on\n"
+        "                            exit; a link left by a killed emulator is replaced,\n"
+        "                            a running emulator's link and any other file are not\n"
         "  --controller-version N    version for command 1 (default: formatVerMaj of DOCUMENT)\n"
         "  --exit-after N            exit after N requests\n"
         "  --ignore-stdin            keep running when standard input closes\n"
@@ -144,9 +154,12 @@ QString SimulatorOptions::helpText()
         "  --huge-length             announce a payload length of 4294967295\n"
         "  --cut N                   send only the first N bytes of the reply\n"
         "  --kill-after N            die by SIGKILL after sending N bytes of the reply\n"
+        "                            (the whole reply when it is no longer than N)\n"
         "  --store-changed TEXT      store a written document with the value of its first\n"
         "                            setting replaced by TEXT (and re-indented)\n"
-        "A command whose reply gets a fault does not store a written document.\n"
+        "A command whose reply gets a fault does not store a written document. A --cut\n"
+        "or --kill-after at or past the end of a reply leaves it whole: the reply is no\n"
+        "fault, a written document is stored (and --kill-after still dies after it).\n"
         "\n"
         "Timing:\n"
         "  --split SIZE              send replies in pieces of SIZE bytes\n"
@@ -157,7 +170,7 @@ QString SimulatorOptions::helpText()
         "Status codes of the controller itself: 1 bad request checksum, 2 unknown command,\n"
         "3 written document not well-formed XML, 4 written document could not be stored.\n"
         "\n"
-        "Exit: 0 on SIGTERM, SIGINT, end of standard input or --exit-after; 1 on an I/O\n"
-        "error or when the --link cannot be made; 2 on bad usage; 3 when no\n"
-        "pseudo-terminal can be had.\n");
+        "Exit: 0 on SIGTERM, SIGINT, SIGQUIT, SIGHUP (unless ignored, as under nohup),\n"
+        "end of standard input or --exit-after; 1 on an I/O error or when the --link\n"
+        "cannot be made; 2 on bad usage; 3 when no pseudo-terminal can be had.\n");
 }

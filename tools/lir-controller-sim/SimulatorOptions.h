@@ -15,6 +15,9 @@ public:
     // True when the injected faults apply to a reply to `command`.
     bool faultsApplyTo(quint8 command) const;
     bool hasFaults() const;
+    // True when the faults change a reply of `replySize` bytes; a cut or a
+    // death at or past its end does not.
+    bool spoilsReply(int replySize) const;
 
     bool help = false;
     bool version = false;

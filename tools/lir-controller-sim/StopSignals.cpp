@@ -2,6 +2,7 @@
 
 #include <csignal>
 #include <fcntl.h>
+#include <initializer_list>
 #include <unistd.h>
 
 namespace {
@@ -22,8 +23,15 @@ bool StopSignals::install()
     struct sigaction action = {};
     action.sa_handler = onStopSignal;
     sigemptyset(&action.sa_mask);
-    sigaction(SIGTERM, &action, nullptr);
-    sigaction(SIGINT, &action, nullptr);
+    for (const int stop : {SIGTERM, SIGINT, SIGQUIT, SIGHUP}) {
+        struct sigaction previous = {};
+        // Started under nohup, the emulator keeps running when its terminal
+        // closes.
+        if (stop == SIGHUP && sigaction(SIGHUP, nullptr, &previous) == 0 &&
+            previous.sa_handler == SIG_IGN)
+            continue;
+        sigaction(stop, &action, nullptr);
+    }
     signal(SIGPIPE, SIG_IGN);
     return true;
 }

@@ -1,7 +1,8 @@
 #pragma once
 
-// Turns SIGTERM and SIGINT into a readable file descriptor, so the main loop
-// can wait for them together with the line.
+// Turns SIGTERM, SIGINT, SIGQUIT and SIGHUP (unless ignored from the start)
+// into a readable file descriptor, so the main loop can wait for them
+// together with the line and the emulator ends cleanly, its link removed.
 class StopSignals
 {
 public:

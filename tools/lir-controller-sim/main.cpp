@@ -54,5 +54,5 @@ int main(int argc, char** argv)
         return 1;
     }
     print(stdout, line.path() + QLatin1Char('\n'));
-    return SimulatorLoop(line.fd(), options).run();
+    return SimulatorLoop(line, options).run();
 }

@@ -7,7 +7,10 @@
 
 #include <QSerialPort>
 
-ControllerCommands::ControllerCommands(TransferObserver* observer) : m_Observer(observer) {}
+ControllerCommands::ControllerCommands(TransferObserver* observer, OpenFailure openFailure)
+    : m_Observer(observer), m_OpenFailure(openFailure)
+{
+}
 
 ControllerCommands::Result ControllerCommands::readVersion(const ControllerPort& controllerPort,
                                                            quint16& version)
@@ -75,11 +78,14 @@ ControllerCommands::writeDocument(QIODevice& port, const QByteArray& text, quint
     return Result::Done;
 }
 
-bool ControllerCommands::openPort(QSerialPort& port, const ControllerPort& controllerPort)
+bool ControllerCommands::openPort(QSerialPort& port, const ControllerPort& controllerPort) const
 {
     if (controllerPort.open(port))
         return true;
-    UserDialogs::about(nullptr, openFailureTitle(), controllerPort.displayName());
+    QString text = controllerPort.displayName();
+    if (m_OpenFailure == OpenFailure::WithReason && port.error() != QSerialPort::NoError)
+        text += QStringLiteral(": ") + port.errorString();
+    UserDialogs::about(nullptr, openFailureTitle(), text);
     return false;
 }
 

@@ -25,7 +25,15 @@ public:
         NoDocument // the controller sent an empty document
     };
 
-    explicit ControllerCommands(TransferObserver* observer = nullptr);
+    // What a port that cannot be opened is reported with.
+    enum class OpenFailure
+    {
+        WithReason, // the port, then the system's reason
+        PortOnly    // the port alone, as the editor's menu commands show it
+    };
+
+    explicit ControllerCommands(TransferObserver* observer = nullptr,
+                                OpenFailure openFailure = OpenFailure::WithReason);
 
     // Each command on the chosen port, which it opens and closes.
     Result readVersion(const ControllerPort& controllerPort, quint16& version);
@@ -44,10 +52,11 @@ public:
     static QString openFailureTitle();
 
 private:
-    static bool openPort(QSerialPort& port, const ControllerPort& controllerPort);
+    bool openPort(QSerialPort& port, const ControllerPort& controllerPort) const;
     Result versionExchange(ControllerLink& link, quint16& version);
     Result linkFailure(const ControllerLink& link) const;
     static QByteArray documentText(const QByteArray& payload);
 
     TransferObserver* m_Observer;
+    OpenFailure m_OpenFailure;
 };

@@ -23,10 +23,8 @@ bool ControllerLink::exchange(quint8 command, const QByteArray& payload, QByteAr
     qint64 received = 0;
     if (!receive(reply, received, LinkFrame::kReplyHeaderSize, -1) || !checkHeader(reply, command))
         return false;
-    // A write reply carries no payload; its length field is not looked at.
-    const qint64 length = command == cmdWriteSettings
-                              ? 0
-                              : LinkFrame::readUInt32(reply, LinkFrame::kReplyLengthOffset);
+    // The header check has bounded the length, and a write reply announces none.
+    const qint64 length = LinkFrame::readUInt32(reply, LinkFrame::kReplyLengthOffset);
     const qint64 total = LinkFrame::kReplyHeaderSize + length + LinkFrame::kChecksumSize;
     if (!receive(reply, received, length, total))
         return false;

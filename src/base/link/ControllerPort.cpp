@@ -1,14 +1,24 @@
 #include "link/ControllerPort.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QSerialPort>
 #include <QSerialPortInfo>
+#include <sys/stat.h>
 
 namespace {
 QStringList& deviceOverride()
 {
     static QStringList devices;
     return devices;
+}
+
+// A serial line is a character device; a file or a folder named by mistake
+// is not offered, and a symbolic link counts by what it points at.
+bool isCharacterDevice(const QString& path)
+{
+    struct stat status = {};
+    return stat(QFile::encodeName(path).constData(), &status) == 0 && S_ISCHR(status.st_mode);
 }
 } // namespace
 
@@ -64,7 +74,7 @@ QList<ControllerPort> ControllerPort::available()
                                   .split(QLatin1Char(':'), Qt::SkipEmptyParts);
     for (const QString& path : extra) {
         const ControllerPort port = fromExtraPath(path);
-        if (!locations.contains(port.m_SystemLocation)) {
+        if (isCharacterDevice(path) && !locations.contains(port.m_SystemLocation)) {
             ports.append(port);
             locations.append(port.m_SystemLocation);
         }

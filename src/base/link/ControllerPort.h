@@ -20,10 +20,10 @@ public:
     static ControllerPort fromDevice(const QString& devicePath);
 
     // The ports offered for a controller command, in the system's order: the
-    // system's ports, then the devices named in LIR_EXTRA_PORTS (paths
-    // separated by colons; empty entries and the system's own ports are
-    // skipped), each shown by its path. Or only the devices set by
-    // setDeviceOverride.
+    // system's ports, then the character devices named in LIR_EXTRA_PORTS
+    // (paths separated by colons; empty entries, other files and the
+    // system's own ports are skipped), each shown by its path. Or only the
+    // devices set by setDeviceOverride.
     static QList<ControllerPort> available();
     // A device named by the user: no description, its absolute path as name.
     static ControllerPort fromExtraPath(const QString& devicePath);

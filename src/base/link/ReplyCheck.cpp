@@ -11,9 +11,11 @@ ReplyCheck::Fault ReplyCheck::checkHeader(const QByteArray& reply, quint8 comman
         return Fault::Header;
     if (reply.at(LinkFrame::kStatusOffset) != '\0')
         return Fault::Status;
-    if (command == cmdWriteSettings)
-        return Fault::None;
     const quint32 length = LinkFrame::readUInt32(reply, LinkFrame::kReplyLengthOffset);
+    // A write is answered by the header and the checksum alone; a reply that
+    // announces anything else is not the controller's confirmation.
+    if (command == cmdWriteSettings)
+        return length == 0 ? Fault::None : Fault::UnexpectedPayload;
     if (length > LinkFrame::kMaxPayloadLength)
         return Fault::LengthTooLarge;
     if (command == cmdGetVersion && length < 2)
@@ -38,6 +40,7 @@ QString ReplyCheck::message(Fault fault, const QByteArray& reply)
     case Fault::Header:
     case Fault::LengthTooLarge:
     case Fault::PayloadTooShort:
+    case Fault::UnexpectedPayload:
         return QStringLiteral("Ошибка получения неправильный заголовок ответа");
     case Fault::Status:
         return QStringLiteral("Ошибка полученная от устройства: ") +

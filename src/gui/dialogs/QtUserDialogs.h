@@ -2,6 +2,8 @@
 
 #include "dialogs/UserDialogs.h"
 
+class QInputDialog;
+
 // The real dialogs of the widget library.
 class QtUserDialogs : public UserDialogs
 {
@@ -18,4 +20,10 @@ public:
     QString chooseItem(QWidget* parent, const QString& title, const QString& label,
                        const QStringList& items, int current, bool* ok) override;
     bool acceptPrintDialog(QPrinter* printer, QWidget* parent) override;
+
+    // The non-editable item choice that chooseItem runs, not yet shown (the
+    // caller owns it): QInputDialog::getItem's dialog, kept within the
+    // screen however long its entries are.
+    static QInputDialog* itemDialog(QWidget* parent, const QString& title, const QString& label,
+                                    const QStringList& items, int current);
 };

@@ -21,7 +21,8 @@ void ControllerMenuCommands::loadFromLir()
     ControllerCommands::Result result;
     {
         TransferProgressDialog progress(readTitle(), &m_Window);
-        result = ControllerCommands(&progress).readDocument(port, text);
+        result = ControllerCommands(&progress, ControllerCommands::OpenFailure::PortOnly)
+                     .readDocument(port, text);
     }
     if (result == ControllerCommands::Result::Done)
         takeLoadedDocument(text);
@@ -44,7 +45,8 @@ void ControllerMenuCommands::saveToLir()
     ControllerCommands::Result result;
     {
         TransferProgressDialog progress(writeTitle(), &m_Window);
-        result = ControllerCommands(&progress).writeDocument(port, text, m_Window.m_FormatVerMaj);
+        result = ControllerCommands(&progress, ControllerCommands::OpenFailure::PortOnly)
+                     .writeDocument(port, text, m_Window.m_FormatVerMaj);
     }
     if (result == ControllerCommands::Result::Done)
         UserDialogs::about(&m_Window, writeTitle(), writeSucceededText());

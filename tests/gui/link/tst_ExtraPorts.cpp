@@ -32,11 +32,13 @@ private slots:
         QTest::addColumn<QString>("variable");
         QTest::addColumn<QStringList>("extra");
         QTest::newRow("two devices")
-            << "/dev/pts/7:/tmp/lir-sim" << QStringList{" /dev/pts/7", " /tmp/lir-sim"};
+            << "/dev/null:/dev/zero" << QStringList{" /dev/null", " /dev/zero"};
         QTest::newRow("empty entries and a repetition")
-            << "::/tmp/lir-sim::/tmp/lir-sim:" << QStringList{" /tmp/lir-sim"};
+            << "::/dev/zero::/dev/zero:" << QStringList{" /dev/zero"};
         QTest::newRow("a system port is not repeated")
-            << "SYSTEM:/tmp/lir-sim" << QStringList{" /tmp/lir-sim"};
+            << "SYSTEM:/dev/zero" << QStringList{" /dev/zero"};
+        QTest::newRow("only character devices")
+            << "/no/such/tty:PROGRAM:/tmp:/dev/zero" << QStringList{" /dev/zero"};
     }
 
     void listedAfterTheSystemsPorts()
@@ -47,6 +49,7 @@ private slots:
         const QList<QSerialPortInfo> systemPorts = QSerialPortInfo::availablePorts();
         variable.replace(QStringLiteral("SYSTEM"),
                          systemPorts.isEmpty() ? QString() : systemPorts.first().systemLocation());
+        variable.replace(QStringLiteral("PROGRAM"), QCoreApplication::applicationFilePath());
         qputenv("LIR_EXTRA_PORTS", variable.toLocal8Bit());
         QCOMPARE(shownPorts(), system + extra);
     }
