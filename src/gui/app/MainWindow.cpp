@@ -12,6 +12,7 @@
 #include "document/ModelName.h"
 #include "document/SymbolTable.h"
 #include "document/XMLWork.h"
+#include "lines/LineInBox.h"
 #include "link/ControllerMenuCommands.h"
 #include "link/PortChooser.h"
 #include "link/ReceiveStep.h"
@@ -193,6 +194,7 @@ void MainWindow::removeErrorField(const QString& group, const QString& field)
 
 bool MainWindow::reportErrorFields()
 {
+    finishEditInProgress();
     if (m_ErrorFields.isEmpty())
         return false;
     QString text = QStringLiteral("<H3>Исправить cледующий поля:<BR>");
@@ -201,6 +203,21 @@ bool MainWindow::reportErrorFields()
     text += QStringLiteral("</H3>");
     new DialogErros(QStringLiteral("Для сохранения или печати"), text, nullptr);
     return true;
+}
+
+void MainWindow::finishEditInProgress()
+{
+    // A command chosen from a menu with the mouse takes the focus only as a
+    // popup, so the focused editor never ends its edit by itself: its entry
+    // would leave the editor unchecked.
+    QWidget* focus = focusWidget();
+    for (QWidget* widget = focus; widget; widget = widget->parentWidget()) {
+        if (auto* box = qobject_cast<BoxForLines*>(widget)) {
+            for (LineInBox* line : qAsConst(box->m_Lines))
+                line->finishEditInProgress(focus);
+            return;
+        }
+    }
 }
 
 bool MainWindow::mayReplaceDocument(const QString& title)
