@@ -12,6 +12,7 @@
 #include "document/ModelName.h"
 #include "document/SymbolTable.h"
 #include "document/XMLWork.h"
+#include "lines/LineInBox.h"
 #include "link/ControllerMenuCommands.h"
 #include "link/PortChooser.h"
 #include "link/ReceiveStep.h"
@@ -202,10 +203,26 @@ void MainWindow::removeErrorField(const QDomElement& setting)
 
 bool MainWindow::reportErrorFields()
 {
+    finishEditInProgress();
     if (m_ErrorFields.isEmpty())
         return false;
     new DialogErros(QStringLiteral("Для сохранения или печати"), m_ErrorFields.listText(), nullptr);
     return true;
+}
+
+void MainWindow::finishEditInProgress()
+{
+    // A command chosen from a menu with the mouse takes the focus only as a
+    // popup, so the focused editor never ends its edit by itself: its entry
+    // would leave the editor unchecked.
+    QWidget* focus = focusWidget();
+    for (QWidget* widget = focus; widget; widget = widget->parentWidget()) {
+        if (auto* box = qobject_cast<BoxForLines*>(widget)) {
+            for (LineInBox* line : qAsConst(box->m_Lines))
+                line->finishEditInProgress(focus);
+            return;
+        }
+    }
 }
 
 bool MainWindow::mayReplaceDocument(const QString& title)

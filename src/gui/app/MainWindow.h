@@ -33,7 +33,8 @@ public:
     // one group are registered and cleared each on its own.
     void addErrorField(const QDomElement& setting, const QString& group, const QString& field);
     void removeErrorField(const QDomElement& setting);
-    // Shows the list of fields to correct and returns true when there are any.
+    // Ends the edit in progress, then shows the list of fields to correct and
+    // returns true when there are any.
     bool reportErrorFields();
 
     // Asks, under `title`, whether unsaved changes may be dropped; true when
@@ -88,6 +89,8 @@ protected:
 private:
     friend class ControllerMenuCommands; // runs the controller commands with choosePort
     void newDocument(const QString& defaultFile, const QString& modelName);
+    // The focused line checks its entry as if its editing had finished.
+    void finishEditInProgress();
 
     QList<QMenu*> m_Menus;
 };

@@ -502,6 +502,15 @@ bool LineInBox::eventFilter(QObject* watched, QEvent* event)
     return QObject::eventFilter(watched, event);
 }
 
+void LineInBox::finishEditInProgress(QWidget* editor)
+{
+    const bool checked =
+        m_TypeLine == xmlnumber || m_TypeLine == xmlipAddress || m_TypeLine == xmlmacAddress;
+    auto* edit = qobject_cast<QLineEdit*>(editor);
+    if (checked && edit && edit->isModified() && m_Widgets.contains(edit))
+        finishEntry(edit);
+}
+
 void LineInBox::finishEntry(QLineEdit* edit)
 {
     if (!edit || !edit->validator() || g_EndOfEditRunning || !g_MainWindow)
@@ -509,6 +518,9 @@ void LineInBox::finishEntry(QLineEdit* edit)
     const auto* number = dynamic_cast<const MinMaxValidator*>(edit->validator());
     if (m_TypeLine == xmlnumber && !number)
         return;
+    // What the user typed from here on is a new edit; an entry already
+    // checked is not checked, nor announced, a second time by a command.
+    edit->setModified(false);
     g_EndOfEditRunning = true;
     QString groupText;
     if (findGroupText(groupText))

@@ -29,6 +29,9 @@ public:
     void setLineVisible(bool visible);
     // The hint: limits, or maximal length and admitted characters.
     void createHint();
+    // When `editor` is the line's number or address editor and the user has
+    // changed it since its last end-of-edit check, runs that check now.
+    void finishEditInProgress(QWidget* editor);
 
     quint8 m_HideCount = 0;
     bool m_Visible = true;

@@ -1,14 +1,17 @@
 #include "app/DialogErros.h"
 #include "app/MainWindow.h"
 #include "app/ScrollAreaWidget.h"
+#include "app/TreeWidgetItemLineInLeftTree.h"
 #include "common/DocumentHelpers.h"
 #include "common/LoadedEditor.h"
 #include "common/TestRegistry.h"
+#include "lines/LineInBox.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QDialogButtonBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
@@ -253,6 +256,55 @@ private slots:
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(watched.isNull());
         QCOMPARE(DocumentHelpers::fieldsToCorrectWindows().size(), 1);
+    }
+
+    void editInProgressEndsBeforeCommand_data()
+    {
+        QTest::addColumn<QString>("typed"); // replaces the loaded 7; empty: erased by Backspace
+        QTest::addColumn<QString>("command");
+        QTest::newRow("1 below the limits, save") << "1"
+                                                  << "save";
+        QTest::newRow("1 below the limits, print") << "1"
+                                                   << "print";
+        QTest::newRow("1 below the limits, write to the controller") << "1"
+                                                                     << "write";
+        QTest::newRow("emptied, save") << ""
+                                       << "save";
+    }
+
+    // The command is taken while the focus stays in the editor, as a menu
+    // chosen with the mouse leaves it: the edit never finished by itself.
+    void editInProgressEndsBeforeCommand()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QString, command);
+        LoadedEditor editor;
+        editor.load("<lir1Settings formatVerMaj='1'><container name='Оси'><signal name='N' "
+                    "type='number' min='5' max='9' e='0' value='7'/></container></lir1Settings>");
+        editor.window.documentLoaded();
+        editor.window.show();
+        editor.window.m_ScrollArea->slotActivatedBox(editor.item(QStringLiteral("Оси")), 0);
+        auto* edit = qobject_cast<QLineEdit*>(editor.line(QStringLiteral("N"))->m_Widgets.at(0));
+        edit->setFocus();
+        edit->selectAll();
+        if (typed.isEmpty())
+            QTest::keyClick(edit, Qt::Key_Backspace);
+        else
+            QTest::keyClicks(edit, typed);
+        QCOMPARE(edit->text(), typed);
+        QVERIFY(editor.dialogs.shown().isEmpty()); // nothing said while the edit goes on
+
+        QAction* action = command == "save"    ? editor.window.m_ActSaveAs
+                          : command == "print" ? editor.window.m_ActPrint
+                                               : editor.window.m_ActWrite;
+        action->trigger();
+
+        QCOMPARE(editor.dialogs.messages(),
+                 QStringList{"critical|Не допустимое значение|Введено не допустимое значение! В "
+                             "поле: N"});
+        const QList<DialogErros*> lists = DocumentHelpers::fieldsToCorrectWindows();
+        QCOMPARE(lists.size(), 1);
+        QVERIFY(lists.first()->findChild<QLabel*>()->text().contains("Оси :: N<BR>"));
     }
 };
 
