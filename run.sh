@@ -6,7 +6,7 @@ here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
 source "$here/scripts-common.sh"
 
 ensure_packages "${BUILD_PACKAGES[@]}" qt5-gtk-platformtheme
-cmake -S "$here" -B "$here/build" -DCMAKE_BUILD_TYPE=Release -DLIR_BUILD_TESTS=OFF >/dev/null
+cmake -S "$here" --preset release >/dev/null
 cmake --build "$here/build" --target lir-settings-editor -j"$(nproc)"
 
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ] && [ -z "${QT_QPA_PLATFORM:-}" ]; then

@@ -25,3 +25,17 @@ BUILD_PACKAGES=(g++ cmake make qtbase5-dev libqt5serialport5-dev qttranslations5
 # Building the Debian package: dpkg-shlibdeps computes its Depends and needs
 # file to find the programs.
 PACKAGE_PACKAGES=(dpkg-dev file)
+
+# Configures and builds the Release programs in BUILD (the "release" preset of
+# CMakePresets.json) and packs them into DIST/lir-settings-editor_VERSION_ARCH.deb,
+# replacing only this package's files of earlier runs.
+# Usage: build_release_package BUILD DIST
+build_release_package() {
+    local source build=$1 dist=$2
+    source="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
+    cmake -S "$source" --preset release -B "$build" >/dev/null
+    cmake --build "$build" -j"$(nproc)"
+    rm -rf "$dist/_CPack_Packages" "$dist"/lir-settings-editor_*.deb
+    (cd "$build" && cpack -G DEB -B "$dist")
+    rm -rf "$dist/_CPack_Packages"
+}

@@ -8,8 +8,7 @@ here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
 source "$here/scripts-common.sh"
 
 ensure_packages "${BUILD_PACKAGES[@]}"
-cmake -S "$here" -B "$here/build-test" -DCMAKE_BUILD_TYPE=Debug \
-    -DLIR_SANITIZE=ON -DLIR_WERROR=ON -DLIR_BUILD_TESTS=ON >/dev/null
+cmake -S "$here" --preset test >/dev/null
 cmake --build "$here/build-test" --target tst_tools -j"$(nproc)"
 
 export QT_QPA_PLATFORM=offscreen

@@ -8,15 +8,15 @@ here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
 source "$here/scripts-common.sh"
 
 ensure_packages "${BUILD_PACKAGES[@]}" "${PACKAGE_PACKAGES[@]}" socat xvfb xauth poppler-utils \
-    desktop-file-utils appstream man-db clang libclang-rt-14-dev
-cmake -S "$here" -B "$here/build-test" -DCMAKE_BUILD_TYPE=Debug \
-    -DLIR_SANITIZE=ON -DLIR_WERROR=ON -DLIR_BUILD_TESTS=ON >/dev/null
+    desktop-file-utils appstream man-db clang libclang-rt-14-dev lintian devscripts mandoc \
+    clang-format git
+cmake -S "$here" --preset test >/dev/null
 cmake --build "$here/build-test" -j"$(nproc)"
 
 if [ $# -eq 0 ]; then
     "$here/fuzz.sh" 20
 fi
 
-cd "$here/build-test"
-export QT_QPA_PLATFORM=offscreen
-ctest --output-on-failure -j"$(nproc)" "$@"
+# The "test" preset runs offscreen and prints the output of failed tests.
+cd "$here"
+ctest --preset test -j"$(nproc)" "$@"

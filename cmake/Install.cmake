@@ -7,15 +7,36 @@ include(GNUInstallDirs)
 set(LIR_APP_ID ru.orvek.LirSettingsEditor)
 set(LIR_DEFAULTS_INSTALL_DIR ${CMAKE_INSTALL_DATADIR}/lir-settings-editor)
 
-install(TARGETS lir-settings-editor lir-settings lir-controller-sim
-    RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+set(LIR_PROGRAMS lir-settings-editor lir-settings lir-controller-sim)
+install(TARGETS ${LIR_PROGRAMS} RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+# A stripping install (cpack, "cmake --install --strip") also drops what
+# Debian's dh_strip drops: .comment holds only the compiler versions.
+install(CODE "
+    set(lir_strip \"${CMAKE_STRIP}\")
+    set(lir_programs \"${LIR_PROGRAMS}\")
+    set(lir_bindir \"${CMAKE_INSTALL_BINDIR}\")")
+install(CODE [[
+    if(CMAKE_INSTALL_DO_STRIP)
+        foreach(program IN LISTS lir_programs)
+            set(file "$ENV{DESTDIR}${CMAKE_INSTALL_PREFIX}/${lir_bindir}/${program}")
+            execute_process(COMMAND "${lir_strip}" --remove-section=.comment
+                --remove-section=.note "${file}" RESULT_VARIABLE failed)
+            if(failed)
+                message(FATAL_ERROR "could not strip ${file}")
+            endif()
+        endforeach()
+    endif()]])
 install(FILES defaults/lir1_sets_default.xml defaults/lir2_sets_default.xml
     DESTINATION ${LIR_DEFAULTS_INSTALL_DIR})
 foreach(size 16x16 32x32)
     install(FILES packaging/icons/${size}/${LIR_APP_ID}.png
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}/apps)
 endforeach()
-install(FILES packaging/${LIR_APP_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+# The metainfo's latest release is this version.
+configure_file(packaging/${LIR_APP_ID}.metainfo.xml.in
+    ${CMAKE_BINARY_DIR}/packaging/${LIR_APP_ID}.metainfo.xml @ONLY)
+install(FILES ${CMAKE_BINARY_DIR}/packaging/${LIR_APP_ID}.metainfo.xml
+    DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 
 # The editor reads its default documents from the working directory, so the
 # menu entry starts it in their folder. That absolute path is known only when

@@ -4,6 +4,25 @@
 set(LIR_PACKAGE_MAINTAINER "Orvek <info@orvek.ru>"
     CACHE STRING "Maintainer field of the Debian package")
 
+# What Debian wants beside the programs, in /usr/share/doc/PACKAGE: the
+# copyright in the machine-readable format and the changelog, whose newest
+# entry is this version, dated as the release (packaging/changelog.in: on a
+# new version, write the entry's placeholders of the old one out as text and
+# put a new entry on top).
+set(lir_doc_dir ${CMAKE_INSTALL_DATADIR}/doc/lir-settings-editor)
+execute_process(COMMAND date -u -R -d ${LIR_RELEASE_DATE}
+    OUTPUT_VARIABLE LIR_RELEASE_DATE_RFC2822 OUTPUT_STRIP_TRAILING_WHITESPACE
+    COMMAND_ERROR_IS_FATAL ANY)
+set(lir_changelog ${CMAKE_BINARY_DIR}/packaging/changelog)
+configure_file(packaging/changelog.in ${lir_changelog} @ONLY)
+add_custom_command(OUTPUT ${lir_changelog}.gz
+    COMMAND gzip -9nkf ${lir_changelog}
+    DEPENDS ${lir_changelog}
+    VERBATIM)
+add_custom_target(lir_changelog ALL DEPENDS ${lir_changelog}.gz)
+install(FILES packaging/copyright DESTINATION ${lir_doc_dir})
+install(FILES ${lir_changelog}.gz DESTINATION ${lir_doc_dir})
+
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME lir-settings-editor)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
