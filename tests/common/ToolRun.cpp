@@ -19,6 +19,21 @@ ToolRun ToolRun::run(const QString& tool, const QStringList& args)
     QProcess process;
     prepare(process, tool, args);
     process.start();
+    return finish(process);
+}
+
+ToolRun ToolRun::run(const QString& tool, const QStringList& args, const QByteArray& input)
+{
+    QProcess process;
+    prepare(process, tool, args);
+    process.start();
+    process.write(input);
+    process.closeWriteChannel();
+    return finish(process);
+}
+
+ToolRun ToolRun::finish(QProcess& process)
+{
     ToolRun result;
     if (!process.waitForFinished(120000) || process.exitStatus() != QProcess::NormalExit)
         return result; // a tool still running is killed with `process`

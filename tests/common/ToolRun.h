@@ -18,7 +18,12 @@ struct ToolRun
 
     // Runs `tool` (a program of the build's tools folder) with `args`.
     static ToolRun run(const QString& tool, const QStringList& args);
+    // The same with `input` on its standard input, which is then closed.
+    static ToolRun run(const QString& tool, const QStringList& args, const QByteArray& input);
     // Sets `process` up as run() does, for a tool the test talks to while it
     // runs; the caller starts it.
     static void prepare(QProcess& process, const QString& tool, const QStringList& args);
+
+private:
+    static ToolRun finish(QProcess& process);
 };

@@ -19,10 +19,15 @@ void print(FILE* stream, const QString& text)
 
 int main(int argc, char** argv)
 {
-    QCoreApplication application(argc, argv);
+    // Qt would read its own options out of the arguments it is given.
+    int qtArgc = 1;
+    QCoreApplication application(qtArgc, argv);
+    QStringList args;
+    for (int i = 1; i < argc; ++i)
+        args << QString::fromLocal8Bit(argv[i]);
     SimulatorOptions options;
     QString error;
-    if (!options.parse(application.arguments().mid(1), error)) {
+    if (!options.parse(args, error)) {
         print(stderr,
               QStringLiteral("lir-controller-sim: %1\nTry lir-controller-sim --help\n").arg(error));
         return 2;

@@ -71,11 +71,16 @@ bool parse(const QStringList& args, SettingsGenerator::Options& options, QString
 
 int main(int argc, char** argv)
 {
-    QCoreApplication application(argc, argv);
+    // Qt would read its own options out of the arguments it is given.
+    int qtArgc = 1;
+    QCoreApplication application(qtArgc, argv);
+    QStringList args;
+    for (int i = 1; i < argc; ++i)
+        args << QString::fromLocal8Bit(argv[i]);
     SettingsGenerator::Options options;
     QString output;
     bool help = false;
-    if (!parse(application.arguments().mid(1), options, output, help)) {
+    if (!parse(args, options, output, help)) {
         fputs("lir-settings-gen: bad arguments\nTry lir-settings-gen --help\n", stderr);
         return 2;
     }

@@ -1,11 +1,13 @@
 #include "tools/lir-settings/CheckCommand.h"
 
 #include "conditions/ConditionLint.h"
+#include "document/DocumentParser.h"
 #include "lines/DocumentValueChecker.h"
+#include "tools/lir-settings/CommandArguments.h"
+#include "tools/lir-settings/DocumentSource.h"
 #include "tools/lir-settings/HeadlessEditor.h"
 
 #include <QDomDocument>
-#include <QFile>
 #include <QTextStream>
 
 LIR_TOOL_COMMAND(CheckCommand)
@@ -13,13 +15,15 @@ LIR_TOOL_COMMAND(CheckCommand)
 namespace {
 // Checks the document as it is stored: the load itself may rewrite values
 // (a string longer than its editor admits is cut, for one).
-int printDocumentFindings(const QString& fileName, QTextStream& out)
+int printDocumentFindings(const QString& fileName, const QDomDocument& document, QTextStream& out)
 {
-    QFile file(fileName);
-    QDomDocument document;
-    if (!file.open(QIODevice::ReadOnly) || !document.setContent(&file))
-        return 0;
     int printed = 0;
+    const QDomElement root = document.documentElement();
+    if (!root.hasAttribute(QStringLiteral("formatVerMaj"))) {
+        out << fileName << ':' << root.lineNumber()
+            << ": the document element has no formatVerMaj\n";
+        ++printed;
+    }
     for (const DocumentValueChecker::Finding& finding : DocumentValueChecker(document).findings()) {
         out << fileName << ':' << finding.line << ": setting \"" << finding.label << "\" in \""
             << finding.container << "\": " << finding.problem << '\n';
@@ -41,32 +45,57 @@ QString CheckCommand::summary() const
 QString CheckCommand::help() const
 {
     return QStringLiteral(
-        "Loads each FILE as the editor does and prints every message the editor would\n"
-        "show meanwhile, then every value a setting line would refuse and every\n"
-        "visibility condition that cannot act, one per line as FILE:LINE: ...\n"
+        "Loads each FILE (\"-\" for standard input) as the editor does and prints\n"
+        "every message the editor would show meanwhile, then every value a setting\n"
+        "line would refuse and every visibility condition that cannot act, one per\n"
+        "line as FILE:LINE: ... A document whose element is not lir1Settings is not\n"
+        "a settings document, and one without formatVerMaj is a finding.\n"
         "\n"
         "Exit status: 0 when nothing was printed, 1 when something was, 2 when a file\n"
-        "could not be read or no file was given.\n");
+        "could not be read, on an unknown option or when no file was given.\n");
 }
 
 ExitCode CheckCommand::run(const QStringList& args, QTextStream& out, QTextStream& err)
 {
-    if (args.isEmpty()) {
-        err << "lir-settings check: no file given\n"
+    CommandArguments arguments({}, {});
+    QString problem;
+    if (!arguments.parse(args, problem) || arguments.positionals().isEmpty()) {
+        err << "lir-settings check: " << (problem.isEmpty() ? "no file given" : problem) << '\n'
             << "Usage: lir-settings check FILE...\n";
         return ExitCode::Error;
     }
     HeadlessEditor editor(out);
     bool unreadable = false;
     int findings = 0;
-    for (const QString& fileName : args) {
-        const XMLWork::LoadResult result = editor.load(fileName);
-        if (result == XMLWork::LoadResult::Unreadable)
+    for (const QString& fileName : arguments.positionals()) {
+        const int checked = check(editor, fileName, out);
+        if (checked < 0)
             unreadable = true;
-        else if (result == XMLWork::LoadResult::Loaded)
-            findings += printDocumentFindings(fileName, out);
+        else
+            findings += checked;
     }
     if (unreadable)
         return ExitCode::Error;
     return editor.dialogs().printedCount() + findings == 0 ? ExitCode::Success : ExitCode::Failure;
+}
+
+int CheckCommand::check(HeadlessEditor& editor, const QString& fileName, QTextStream& out)
+{
+    editor.dialogs().setSource(fileName);
+    QByteArray text;
+    if (!DocumentSource::readToLoad(fileName, text))
+        return -1;
+    // The text is read once and parsed here as it is stored; a text that
+    // does not parse is left to the load, which says why.
+    QDomDocument stored;
+    if (DocumentParser::parse(text, stored).parsed) {
+        const QString notSettings = DocumentSource::notSettingsDocument(stored);
+        if (!notSettings.isEmpty()) {
+            out << fileName << ':' << notSettings << '\n';
+            return 1;
+        }
+    }
+    if (editor.load(fileName, text) != XMLWork::LoadResult::Loaded)
+        return 0;
+    return printDocumentFindings(fileName, stored, out);
 }

@@ -2,6 +2,8 @@
 
 #include "tools/lir-settings/ToolCommand.h"
 
+class HeadlessEditor;
+
 // `lir-settings check FILE...`: loads each document as the editor does and
 // prints every message the editor would show meanwhile, then the values its
 // lines would refuse and the conditions that cannot act. Exit code 0 when
@@ -16,4 +18,9 @@ public:
     QString help() const override;
     bool needsWindow() const override { return true; }
     ExitCode run(const QStringList& args, QTextStream& out, QTextStream& err) override;
+
+private:
+    // Checks one file; the number of lines printed besides the editor's
+    // messages, -1 when the file could not be read.
+    static int check(HeadlessEditor& editor, const QString& fileName, QTextStream& out);
 };

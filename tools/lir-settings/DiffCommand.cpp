@@ -3,6 +3,7 @@
 #include "dialogs/PrintingDialogs.h"
 #include "document/DifferenceReport.h"
 #include "document/SettingsComparison.h"
+#include "tools/lir-settings/CommandArguments.h"
 #include "tools/lir-settings/DocumentSource.h"
 #include "tools/lir-settings/WholeFile.h"
 
@@ -20,21 +21,14 @@ struct DiffArguments
     QString html;
     QStringList sides;
 
-    bool parse(const QStringList& args)
+    bool parse(const QStringList& args, QString& problem)
     {
-        for (int i = 0; i < args.size(); ++i) {
-            const QString& argument = args.at(i);
-            if (argument == QLatin1String("--all")) {
-                all = true;
-            } else if (argument == QLatin1String("--html") && i + 1 < args.size() &&
-                       html.isEmpty()) {
-                html = args.at(++i);
-            } else if (argument.startsWith(QLatin1Char('-')) && argument.size() > 1) {
-                return false;
-            } else {
-                sides.append(argument);
-            }
-        }
+        CommandArguments arguments({QStringLiteral("--all")}, {QStringLiteral("--html")});
+        if (!arguments.parse(args, problem))
+            return false;
+        all = arguments.has(QStringLiteral("--all"));
+        html = arguments.value(QStringLiteral("--html"));
+        sides = arguments.positionals();
         return sides.size() == 2;
     }
 };
@@ -49,8 +43,9 @@ QString DiffCommand::help() const
 {
     return QStringLiteral(
         "Compares the settings documents A and B setting by setting. Each is a\n"
-        "settings file or port:DEV, the document read out of the controller on DEV\n"
-        "as \"Считать из контроллера\" reads it.\n"
+        "settings file, \"-\" for standard input, or port:DEV, the document read out\n"
+        "of the controller on DEV as \"Считать из контроллера\" reads it. A document\n"
+        "whose element is not lir1Settings is no settings document.\n"
         "\n"
         "Containers are matched by their path, the names from the top-level\n"
         "container down joined by \"/\" (a second sibling of the same name is NAME#2);\n"
@@ -98,7 +93,10 @@ bool DiffCommand::snapshotOf(const QString& source, SettingsModel& snapshot, QTe
 ExitCode DiffCommand::run(const QStringList& args, QTextStream& out, QTextStream& err)
 {
     DiffArguments arguments;
-    if (!arguments.parse(args)) {
+    QString problem;
+    if (!arguments.parse(args, problem)) {
+        if (!problem.isEmpty())
+            err << "lir-settings diff: " << problem << '\n';
         err << kUsage;
         return ExitCode::Error;
     }

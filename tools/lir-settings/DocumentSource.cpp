@@ -1,14 +1,16 @@
 #include "tools/lir-settings/DocumentSource.h"
 
+#include "dialogs/UserDialogs.h"
+#include "document/DocumentInput.h"
 #include "document/DocumentParser.h"
 #include "link/ControllerCommands.h"
 
 #include <QDomDocument>
-#include <QFile>
 #include <QTextStream>
 
 namespace {
 const QString kPortPrefix = QStringLiteral("port:");
+const QString kDocumentElement = QStringLiteral("lir1Settings");
 } // namespace
 
 bool DocumentSource::isPort(const QString& source)
@@ -25,13 +27,28 @@ bool DocumentSource::read(const QString& source, QByteArray& text, QTextStream& 
 {
     if (isPort(source))
         return readPort(name(source), text);
-    QFile file(source);
-    if (file.open(QIODevice::ReadOnly))
-        text = file.readAll();
-    if (file.error() == QFileDevice::NoError)
+    QString reason;
+    if (readFileOrInput(source, text, reason))
         return true;
-    err << "lir-settings: cannot read " << source << ": " << file.errorString() << '\n';
+    err << "lir-settings: cannot read " << source << ": " << reason << '\n';
     return false;
+}
+
+bool DocumentSource::readToLoad(const QString& source, QByteArray& text)
+{
+    QString reason;
+    if (readFileOrInput(source, text, reason))
+        return true;
+    UserDialogs::critical(nullptr, DocumentParser::errorTitle(),
+                          DocumentInput::cannotOpenText(source, reason));
+    return false;
+}
+
+bool DocumentSource::readFileOrInput(const QString& source, QByteArray& text, QString& reason)
+{
+    if (source == QLatin1String("-"))
+        return DocumentInput::readStandardInput(text, reason);
+    return DocumentInput::readFile(source, text, reason);
 }
 
 bool DocumentSource::readPort(const QString& device, QByteArray& text)
@@ -44,9 +61,27 @@ bool DocumentSource::parse(const QString& name, const QByteArray& text, QDomDocu
                            QTextStream& err)
 {
     const DocumentParser::Result parsed = DocumentParser::parse(text, document);
-    if (parsed.parsed)
+    if (!parsed.parsed) {
+        err << "lir-settings: " << name << ':';
+        if (parsed.line > 0)
+            err << parsed.line << ':' << parsed.column << ':';
+        err << " not a settings document: " << parsed.reason << '\n';
+        return false;
+    }
+    const QString problem = notSettingsDocument(document);
+    if (problem.isEmpty())
         return true;
-    err << "lir-settings: " << name << ':' << parsed.line << ':' << parsed.column
-        << ": not a settings document: " << parsed.reason << '\n';
+    err << "lir-settings: " << name << ':' << problem << '\n';
     return false;
+}
+
+QString DocumentSource::notSettingsDocument(const QDomDocument& document)
+{
+    const QDomElement root = document.documentElement();
+    if (root.tagName() == kDocumentElement)
+        return QString();
+    return QString::number(root.lineNumber()) +
+           QStringLiteral(": not a settings document: the "
+                          "document element is ") +
+           root.tagName() + QStringLiteral(", not ") + kDocumentElement;
 }

@@ -6,10 +6,10 @@ HeadlessEditor::HeadlessEditor(QTextStream& out) : m_Dialogs(out), m_Window(new 
 
 HeadlessEditor::~HeadlessEditor() = default;
 
-XMLWork::LoadResult HeadlessEditor::load(const QString& fileName)
+XMLWork::LoadResult HeadlessEditor::load(const QString& name, const QByteArray& text)
 {
-    m_Dialogs.setSource(fileName);
-    const XMLWork::LoadResult result = m_Window->m_XmlWork->loadFile(fileName);
+    m_Dialogs.setSource(name);
+    const XMLWork::LoadResult result = m_Window->m_XmlWork->loadBytes(text);
     m_Window->documentLoaded();
     return result;
 }

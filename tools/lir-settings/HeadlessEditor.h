@@ -21,9 +21,9 @@ public:
     MainWindow& window() { return *m_Window; }
     PrintingDialogs& dialogs() { return m_Dialogs; }
 
-    // Loads `fileName` as "Открыть" does, after-load state included; its
-    // messages name the file.
-    XMLWork::LoadResult load(const QString& fileName);
+    // Loads `text`, read from `name`, as "Открыть" does, after-load state
+    // included; its messages name `name`.
+    XMLWork::LoadResult load(const QString& name, const QByteArray& text);
 
 private:
     PrintingDialogs m_Dialogs;

@@ -1,28 +1,31 @@
 #include "tools/lir-settings/LinkToolArguments.h"
 
+#include "tools/lir-settings/CommandArguments.h"
+
 #include <QTextStream>
 
 bool LinkToolArguments::parse(const QStringList& args, bool takesOutput, int positionalCount,
                               QTextStream& err)
 {
-    for (int i = 0; i < args.size(); ++i) {
-        const QString& argument = args.at(i);
-        const bool hasValue = i + 1 < args.size();
-        if (argument == QLatin1String("--port") && hasValue) {
-            port = args.at(++i);
-        } else if (takesOutput && argument == QLatin1String("-o") && hasValue) {
-            output = args.at(++i);
-        } else if (takesWriteChecks && argument == QLatin1String("--verify")) {
-            verify = true;
-        } else if (takesWriteChecks && argument == QLatin1String("--backup") && hasValue) {
-            backup = args.at(++i);
-        } else if (argument.startsWith(QLatin1Char('-'))) {
-            err << "lir-settings: unexpected argument " << argument << '\n';
-            return false;
-        } else {
-            positionals.append(argument);
-        }
+    QStringList valued{QStringLiteral("--port")};
+    QStringList flags;
+    if (takesOutput)
+        valued << QStringLiteral("-o");
+    if (takesWriteChecks) {
+        valued << QStringLiteral("--backup");
+        flags << QStringLiteral("--verify");
     }
+    CommandArguments arguments(flags, valued);
+    QString problem;
+    if (!arguments.parse(args, problem)) {
+        err << "lir-settings: " << problem << '\n';
+        return false;
+    }
+    port = arguments.value(QStringLiteral("--port"));
+    output = arguments.value(QStringLiteral("-o"));
+    verify = arguments.has(QStringLiteral("--verify"));
+    backup = arguments.value(QStringLiteral("--backup"));
+    positionals = arguments.positionals();
     if (port.isEmpty()) {
         err << "lir-settings: --port DEV is needed\n";
         return false;

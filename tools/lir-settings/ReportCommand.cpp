@@ -4,6 +4,8 @@
 #include "document/OutputFile.h"
 #include "report/ReportPdf.h"
 #include "report/SettingsReport.h"
+#include "tools/lir-settings/CommandArguments.h"
+#include "tools/lir-settings/DocumentSource.h"
 #include "tools/lir-settings/HeadlessEditor.h"
 
 #include <QTextStream>
@@ -13,20 +15,14 @@ LIR_TOOL_COMMAND(ReportCommand)
 namespace {
 const char* const kUsage = "Usage: lir-settings report FILE [-o OUT]\n";
 
-bool parseArguments(const QStringList& args, QString& input, QString& output)
+bool parseArguments(const QStringList& args, QString& input, QString& output, QString& problem)
 {
-    for (int i = 0; i < args.size(); ++i) {
-        if (args.at(i) == QLatin1String("-o")) {
-            if (i + 1 >= args.size() || !output.isEmpty())
-                return false;
-            output = args.at(++i);
-        } else if (input.isEmpty()) {
-            input = args.at(i);
-        } else {
-            return false;
-        }
-    }
-    return !input.isEmpty();
+    CommandArguments arguments({}, {QStringLiteral("-o")});
+    if (!arguments.parse(args, problem) || arguments.positionals().size() != 1)
+        return false;
+    input = arguments.positionals().first();
+    output = arguments.value(QStringLiteral("-o"));
+    return true;
 }
 
 } // namespace
@@ -43,7 +39,8 @@ QString ReportCommand::help() const
         "prints: HTML to standard output (also for OUT \"-\") or to OUT, PDF when OUT\n"
         "ends in \".pdf\". OUT is replaced as a whole or left as it was; a device or\n"
         "a pipe is written into.\n"
-        "The editor's messages while loading go to standard error.\n"
+        "The editor's messages while loading go to standard error. FILE \"-\" is\n"
+        "standard input; a document whose element is not lir1Settings is refused.\n"
         "\n"
         "Exit status: 0 when the report was written, 1 when FILE is no settings\n"
         "document, 2 on bad arguments or when FILE or OUT cannot be read or written.\n");
@@ -53,17 +50,29 @@ ExitCode ReportCommand::run(const QStringList& args, QTextStream& out, QTextStre
 {
     QString input;
     QString output;
-    if (!parseArguments(args, input, output)) {
+    QString problem;
+    if (!parseArguments(args, input, output, problem)) {
+        if (!problem.isEmpty())
+            err << "lir-settings report: " << problem << '\n';
         err << kUsage;
         return ExitCode::Error;
     }
     HeadlessEditor editor(err);
-    const XMLWork::LoadResult loaded = editor.load(input);
+    editor.dialogs().setSource(input);
+    QByteArray text;
+    if (!DocumentSource::readToLoad(input, text))
+        return ExitCode::Error;
+    const XMLWork::LoadResult loaded = editor.load(input, text);
     if (loaded == XMLWork::LoadResult::Unreadable)
         return ExitCode::Error;
     if (loaded == XMLWork::LoadResult::Refused)
         return ExitCode::Failure;
     MainWindow& window = editor.window();
+    const QString notSettings = DocumentSource::notSettingsDocument(*window.m_XmlWork->m_Document);
+    if (!notSettings.isEmpty()) {
+        err << "lir-settings report: " << input << ':' << notSettings << '\n';
+        return ExitCode::Failure;
+    }
     const QString html = SettingsReport::html(window.m_Tree, window.m_ModelName, &window);
     if (output.isEmpty() || output == QLatin1String("-")) {
         out << html;

@@ -53,25 +53,37 @@ int SettingsTool::run(int argc, char** argv)
     g_QtHandler = qInstallMessageHandler(keepFatalMessagesOnly);
     const QString first = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString();
     std::unique_ptr<ToolCommand> command = ToolCommand::create(first);
-    // The platform must be chosen before the application object exists.
-    if (command && command->needsWindow())
-        chooseOffscreenPlatform();
-    return int(runCommand(argc, argv, command.get()));
+    const bool needsWindow = command && command->needsWindow();
+    const std::unique_ptr<QCoreApplication> application = createApplication(needsWindow, argv);
+    // Decoded only now: the application object sets up the locale.
+    QStringList args;
+    for (int i = 1; i < argc; ++i)
+        args << QString::fromLocal8Bit(argv[i]);
+    return int(runCommand(args, command.get()));
 }
 
-ExitCode SettingsTool::runCommand(int& argc, char** argv, ToolCommand* command)
+std::unique_ptr<QCoreApplication> SettingsTool::createApplication(bool needsWindow, char** argv)
 {
-    const std::unique_ptr<QCoreApplication> application(command && command->needsWindow()
-                                                            ? new QApplication(argc, argv)
-                                                            : new QCoreApplication(argc, argv));
+    // Qt reads its own options (-platform, -style, ...) out of the arguments
+    // it is given and would take a user's file names as their values: the
+    // application object sees the program's name only.
+    static int qtArgc = 1;
+    if (!needsWindow)
+        return std::make_unique<QCoreApplication>(qtArgc, argv);
+    // The platform must be chosen before the application object exists.
+    chooseOffscreenPlatform();
+    auto application = std::make_unique<QApplication>(qtArgc, argv);
     // Qt's own texts in messages (reasons of file errors) read as in the editor.
-    if (command && command->needsWindow())
-        installQtRussianTranslation(*application);
+    installQtRussianTranslation(*application);
+    return application;
+}
+
+ExitCode SettingsTool::runCommand(const QStringList& args, ToolCommand* command)
+{
     QTextStream out(stdout);
     QTextStream err(stderr);
     out.setCodec("UTF-8");
     err.setCodec("UTF-8");
-    const QStringList args = QCoreApplication::arguments().mid(1);
     if (args.isEmpty()) {
         printUsage(err);
         return ExitCode::Error;

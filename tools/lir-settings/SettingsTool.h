@@ -3,7 +3,10 @@
 #include "tools/lir-settings/ExitCode.h"
 
 #include <QString>
+#include <QStringList>
+#include <memory>
 
+class QCoreApplication;
 class QTextStream;
 class ToolCommand;
 
@@ -18,5 +21,8 @@ private:
     static void printUsage(QTextStream& stream);
     // Lets the commands that need the main window run without a display.
     static void chooseOffscreenPlatform();
-    static ExitCode runCommand(int& argc, char** argv, ToolCommand* command);
+    // The application object, built without the user's arguments.
+    static std::unique_ptr<QCoreApplication> createApplication(bool needsWindow, char** argv);
+    // `args` are the arguments after the program's name.
+    static ExitCode runCommand(const QStringList& args, ToolCommand* command);
 };

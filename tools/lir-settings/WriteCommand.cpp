@@ -26,7 +26,7 @@ QString WriteCommand::help() const
     return QStringLiteral(
         "Loads FILE as the editor does, checks its values and the controller's\n"
         "settings version, and writes it into the controller on DEV as \"Записать в\n"
-        "контроллер\" does.\n"
+        "контроллер\" does. FILE \"-\" is standard input.\n"
         "\n"
         "  --backup OUT   first read the controller's current document and save it\n"
         "                 to OUT (replaced as a whole); when that read or that save\n"
@@ -52,9 +52,17 @@ ExitCode WriteCommand::run(const QStringList& args, QTextStream& out, QTextStrea
         return ExitCode::Error;
     const QString fileName = arguments.positionals.first();
     HeadlessEditor editor(err);
-    if (editor.load(fileName) != XMLWork::LoadResult::Loaded)
+    editor.dialogs().setSource(fileName);
+    QByteArray text;
+    if (!DocumentSource::readToLoad(fileName, text) ||
+        editor.load(fileName, text) != XMLWork::LoadResult::Loaded)
         return ExitCode::Error;
     XMLWork& document = *editor.window().m_XmlWork;
+    const QString notSettings = DocumentSource::notSettingsDocument(*document.m_Document);
+    if (!notSettings.isEmpty()) {
+        err << "lir-settings write: " << fileName << ':' << notSettings << '\n';
+        return ExitCode::Error;
+    }
     if (reportRefusedValues(fileName, *document.m_Document, err))
         return ExitCode::Error;
     editor.dialogs().setSource(arguments.port);

@@ -18,6 +18,10 @@ public:
     // The characters that all references to internal entities together may
     // add to a document; a settings document uses no entities at all.
     static constexpr qint64 kMaxEntityExpansion = 1 << 20;
+    // The largest document read or parsed, 16 MiB: far above any real
+    // settings document, and low enough that the screens built from it fit
+    // in memory. The controller's link bounds a reply the same way.
+    static constexpr qint64 kMaxDocumentBytes = 16 * 1024 * 1024;
 
     struct Result
     {
@@ -28,7 +32,8 @@ public:
         qint64 line = 0;
         qint64 column = 0;
 
-        // "<reason> line=<L> col=<C>", the text of the message box.
+        // "<reason> line=<L> col=<C>", the text of the message box; only
+        // the reason for a refusal that has no place (line 0).
         QString message() const;
     };
 
@@ -41,4 +46,8 @@ public:
 
 private:
     static bool precheck(const QByteArray& text, Result& result);
+    static bool checkCharacters(const QByteArray& text, Result& result);
+    static bool checkEntitiesAndNesting(const QByteArray& text, Result& result);
+    // `text` with a byte-order mark when it is UTF-16 without one.
+    static QByteArray markedUtf16(const QByteArray& text);
 };

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "document/DocumentParser.h"
+
 #include <QByteArray>
 
 // Command codes of the controller link.
@@ -21,9 +23,10 @@ public:
     static constexpr int kStatusOffset = 4;
     static constexpr int kRequestLengthOffset = 4;
     static constexpr int kReplyLengthOffset = 8;
-    // No settings document comes anywhere near this size. A reply announcing
-    // more is refused at once instead of being awaited and buffered.
-    static constexpr quint32 kMaxPayloadLength = 16 * 1024 * 1024;
+    // The largest document the editor loads and the zero byte that ends it
+    // on the wire. A reply announcing more is refused at once instead of
+    // being awaited and buffered.
+    static constexpr quint32 kMaxPayloadLength = quint32(DocumentParser::kMaxDocumentBytes) + 1;
 
     static constexpr char kRequestStart1 = 0x2D; // '-'
     static constexpr char kRequestStart2 = 0x3E; // '>'

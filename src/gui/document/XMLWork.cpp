@@ -8,6 +8,7 @@
 #include "conditions/HideConds_Cont.h"
 #include "dialogs/UserDialogs.h"
 #include "document/AttributeOrder.h"
+#include "document/DocumentInput.h"
 #include "document/DocumentParser.h"
 #include "document/DocumentWalk.h"
 #include "document/OutputFile.h"
@@ -19,7 +20,6 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QDomDocument>
-#include <QFile>
 #include <QRegularExpression>
 #include <QTreeWidget>
 #include <QTreeWidgetItemIterator>
@@ -74,18 +74,13 @@ void XMLWork::slotRenderXMLAndCreatGUI(const QByteArray& bytes)
 XMLWork::LoadResult XMLWork::loadFile(const QString& fileName)
 {
     discardDocument();
-    QFile file(fileName);
     QByteArray text;
-    if (file.open(QIODevice::ReadOnly))
-        text = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
+    QString reason;
+    if (!DocumentInput::readFile(fileName, text, reason)) {
         UserDialogs::critical(nullptr, kOpenErrorTitle,
-                              QStringLiteral("Не удалось открыть файл ") +
-                                  quotedFileName(fileName) + QStringLiteral(": ") +
-                                  file.errorString());
+                              DocumentInput::cannotOpenText(fileName, reason));
         return LoadResult::Unreadable;
     }
-    file.close();
     return parseAndBuild(text);
 }
 

@@ -2,6 +2,7 @@
 #include "common/DocumentHelpers.h"
 #include "common/ScriptedDialogs.h"
 #include "common/TestRegistry.h"
+#include "document/DocumentParser.h"
 #include "document/SettingsModel.h"
 #include "document/XMLWork.h"
 
@@ -129,6 +130,21 @@ private slots:
                QTextCodec::codecForName("UTF-16")->fromUnicode(
                    QString::fromUtf8(settings("<container name=\"Сеть\"/>"))),
                "Сеть{}");
+        // The codec writes the mark first.
+        loaded("UTF-16 big-endian without its byte-order mark",
+               QTextCodec::codecForName("UTF-16BE")
+                   ->fromUnicode(QStringLiteral("<?xml version=\"1.0\" encoding=\"UTF-16\"?>") +
+                                 QString::fromUtf8(settings("<container name=\"Сеть\"/>")))
+                   .mid(2),
+               "Сеть{}");
+        refused("a NUL character in a value",
+                settings("\n<container name=\"A\"><signal name=\"s\" type=\"string\" "
+                         "value=\"a" +
+                         QByteArray(1, '\0') + "b\"/></container>"),
+                "Недопустимый символ NUL (код 0) line=2 col=60");
+        refused("a document past the size bound",
+                settings("<!--" + QByteArray(DocumentParser::kMaxDocumentBytes, 'x') + "-->"),
+                "Документ больше 16 МиБ (16777216 байт)");
         loaded("another declared encoding",
                "<?xml version=\"1.0\" encoding=\"windows-1251\"?>" +
                    settings("<container name=\"\xD1\xE5\xF2\xFC\"/>"),

@@ -14,6 +14,7 @@
 
 #include <QDir>
 #include <QDomDocument>
+#include <QFile>
 #include <QPointer>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -287,6 +288,8 @@ private slots:
             << "folder" << reasonOf("QIODevice", "file to open is a directory");
         QTest::newRow("inside a missing directory") << "none/x.xml"
                                                     << "No such file or directory";
+        QTest::newRow("larger than the size bound")
+            << "huge.xml" << QStringLiteral("Документ больше 16 МиБ (16777216 байт)");
     }
 
     void unreadableFiles()
@@ -295,6 +298,9 @@ private slots:
         QFETCH(QString, reason);
         QTemporaryDir dir;
         QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("folder")));
+        QFile huge(dir.filePath(QStringLiteral("huge.xml")));
+        QVERIFY(huge.open(QIODevice::WriteOnly) &&
+                huge.resize(DocumentParser::kMaxDocumentBytes + 1));
         const QString fileName = dir.filePath(name);
         LoadedEditor editor;
         editor.load(readFile(kDataDir + "/roundtrip.xml"));
