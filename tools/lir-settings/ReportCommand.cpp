@@ -1,10 +1,10 @@
 #include "tools/lir-settings/ReportCommand.h"
 
 #include "app/MainWindow.h"
-#include "document/OutputFile.h"
 #include "report/ReportPrinter.h"
 #include "report/SettingsReport.h"
 #include "tools/lir-settings/HeadlessEditor.h"
+#include "tools/lir-settings/ToolOutput.h"
 
 #include <QTextStream>
 
@@ -42,7 +42,7 @@ QString ReportCommand::help() const
         "Loads FILE as \"Открыть\" does and writes the settings report the editor\n"
         "prints: HTML to standard output (also for OUT \"-\") or to OUT, PDF when OUT\n"
         "ends in \".pdf\". OUT is replaced as a whole or left as it was; a device or\n"
-        "a pipe is written into.\n"
+        "a pipe is written into. OUT may not be FILE itself.\n"
         "The editor's messages while loading go to standard error.\n"
         "\n"
         "Exit status: 0 when the report was written, 1 when FILE is no settings\n"
@@ -57,6 +57,10 @@ ExitCode ReportCommand::run(const QStringList& args, QTextStream& out, QTextStre
         err << kUsage;
         return ExitCode::Error;
     }
+    if (output.isEmpty())
+        output = QStringLiteral("-");
+    if (!ToolOutput::apart(name(), input, output, err))
+        return ExitCode::Error;
     HeadlessEditor editor(err);
     const XMLWork::LoadResult loaded = editor.load(input);
     if (loaded == XMLWork::LoadResult::Unreadable)
@@ -65,19 +69,13 @@ ExitCode ReportCommand::run(const QStringList& args, QTextStream& out, QTextStre
         return ExitCode::Failure;
     MainWindow& window = editor.window();
     const QString html = SettingsReport::html(window.m_Tree, window.m_ModelName, &window);
-    if (output.isEmpty() || output == QLatin1String("-")) {
-        out << html;
-        return ExitCode::Success;
-    }
+    if (!output.endsWith(QLatin1String(".pdf")))
+        return ToolOutput::write(name(), output, html.toUtf8(), out, err) ? ExitCode::Success
+                                                                          : ExitCode::Error;
     QString reason;
-    bool written = false;
-    if (output.endsWith(QLatin1String(".pdf"))) {
-        written = ReportPrinter::printToPdf(html, output, reason);
-    } else {
-        written = OutputFile::write(output, html.toUtf8(), reason);
-    }
-    if (!written) {
-        err << "lir-settings report: cannot write " << output << ": " << reason << '\n';
+    if (!ReportPrinter::printToPdf(html, output, reason)) {
+        err << QStringLiteral("lir-settings report: не удалось записать ") << output << ": "
+            << reason << '\n';
         return ExitCode::Error;
     }
     return ExitCode::Success;

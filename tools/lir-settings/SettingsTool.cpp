@@ -2,7 +2,9 @@
 
 #include "app/AppSetup.h"
 #include "tools/ProjectVersion.h"
+#include "tools/lir-settings/StandardOutputDevice.h"
 #include "tools/lir-settings/ToolCommand.h"
+#include "tools/lir-settings/ToolOutput.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -64,10 +66,11 @@ ExitCode SettingsTool::runCommand(int& argc, char** argv, ToolCommand* command)
     const std::unique_ptr<QCoreApplication> application(command && command->needsWindow()
                                                             ? new QApplication(argc, argv)
                                                             : new QCoreApplication(argc, argv));
-    // Qt's own texts in messages (reasons of file errors) read as in the editor.
-    if (command && command->needsWindow())
-        installQtRussianTranslation(*application);
-    QTextStream out(stdout);
+    // Qt's own texts in messages (reasons of file errors) read as in the
+    // editor, in every command alike.
+    installQtRussianTranslation(*application);
+    StandardOutputDevice standardOutput;
+    QTextStream out(&standardOutput);
     QTextStream err(stderr);
     out.setCodec("UTF-8");
     err.setCodec("UTF-8");
@@ -94,5 +97,7 @@ ExitCode SettingsTool::runCommand(int& argc, char** argv, ToolCommand* command)
             << command->help();
         return ExitCode::Success;
     }
-    return command->run(args.mid(1), out, err);
+    const ExitCode result = command->run(args.mid(1), out, err);
+    // A result cut short on its way out is no success.
+    return ToolOutput::flushed(out, err) ? result : ExitCode::Error;
 }

@@ -1,6 +1,7 @@
 #include "lines/DocumentValueChecker.h"
 
 #include "document/LoadedElements.h"
+#include "document/MessageValue.h"
 #include "document/TypeLine.h"
 #include "lines/IP4Validator.h"
 #include "lines/MACValidator.h"
@@ -18,7 +19,7 @@ const QString kValue = QStringLiteral("value");
 
 QString quoted(const QString& text)
 {
-    return QLatin1Char('"') + text + QLatin1Char('"');
+    return QLatin1Char('"') + MessageValue::shortened(text) + QLatin1Char('"');
 }
 
 QString valueText(const QString& value)
@@ -141,8 +142,10 @@ QVector<DocumentValueChecker::Finding> DocumentValueChecker::findings() const
     for (const LoadedElements::Setting& setting : LoadedElements::of(m_Document).settings) {
         const QString problem = problemOf(setting.signal);
         if (!problem.isEmpty()) {
-            found.append({setting.signal.lineNumber(), captionOf(setting.signal),
-                          setting.container.attribute(QStringLiteral("name")), problem});
+            found.append(
+                {setting.signal.lineNumber(), MessageValue::shortened(captionOf(setting.signal)),
+                 MessageValue::shortened(setting.container.attribute(QStringLiteral("name"))),
+                 problem});
         }
     }
     return found;
