@@ -79,7 +79,8 @@ ExitCode WriteCommand::backUp(const QString& device, const QString& backupName, 
 {
     QByteArray current;
     if (!DocumentSource::readPort(device, current)) {
-        err << "lir-settings write: no backup of the controller's document, nothing written\n";
+        err << QStringLiteral("lir-settings write: документ контроллера не считан для резервной "
+                              "копии, в контроллер ничего не записано\n");
         return ExitCode::Failure;
     }
     if (!ToolOutput::write(name(), backupName, current, out, err)) {
@@ -99,7 +100,7 @@ ExitCode WriteCommand::verify(const QString& device, const QByteArray& sent, QTe
     if (!DocumentSource::readPort(device, readBack) ||
         !DocumentSource::parse(QStringLiteral("the sent document"), sent, sentDocument, err) ||
         !DocumentSource::parse(device, readBack, readDocument, err)) {
-        err << "lir-settings write: the written document could not be verified\n";
+        err << QStringLiteral("lir-settings write: записанный документ не удалось проверить\n");
         return ExitCode::Failure;
     }
     const QVector<SettingsComparison::Difference> differences = SettingsComparison::compare(
