@@ -74,8 +74,7 @@ ExitCode ReportCommand::run(const QStringList& args, QTextStream& out, QTextStre
                                                                           : ExitCode::Error;
     QString reason;
     if (!ReportPrinter::printToPdf(html, output, reason)) {
-        err << QStringLiteral("lir-settings report: не удалось записать ") << output << ": "
-            << reason << '\n';
+        ToolOutput::failed(name(), output, reason, err);
         return ExitCode::Error;
     }
     return ExitCode::Success;

@@ -20,11 +20,17 @@ bool ToolOutput::write(const QString& command, const QString& target, const QByt
     out.flush();
     if (OutputFile::write(target, bytes, reason))
         return true;
+    failed(command, target, reason, err);
+    return false;
+}
+
+void ToolOutput::failed(const QString& command, const QString& target, const QString& reason,
+                        QTextStream& err)
+{
     const QString named =
         target == QLatin1String("-") ? QStringLiteral("стандартный вывод") : target;
     err << prefix(command) << QStringLiteral("не удалось записать ") << named << ": " << reason
         << '\n';
-    return false;
 }
 
 bool ToolOutput::apart(const QString& command, const QString& input, const QString& output,
@@ -42,7 +48,6 @@ bool ToolOutput::flushed(QTextStream& out, QTextStream& err)
     out.flush();
     if (out.status() == QTextStream::Ok)
         return true;
-    err << prefix(QString()) << QStringLiteral("не удалось записать стандартный вывод: ")
-        << out.device()->errorString() << '\n';
+    failed(QString(), QStringLiteral("-"), out.device()->errorString(), err);
     return false;
 }

@@ -15,6 +15,9 @@ public:
     // what `out` holds. False, with the reason on `err`, when not written.
     static bool write(const QString& command, const QString& target, const QByteArray& bytes,
                       QTextStream& out, QTextStream& err);
+    // Says on `err` that `target` could not be written, and why.
+    static void failed(const QString& command, const QString& target, const QString& reason,
+                       QTextStream& err);
     // False, with the reason on `err`, when writing `output` would
     // overwrite the input file `input`.
     static bool apart(const QString& command, const QString& input, const QString& output,
