@@ -78,7 +78,7 @@ private slots:
             << "not a settings document";
         QTest::newRow("an unwritable table")
             << QStringList{"diff", "--html", "/no/such/dir/d.html", kLir1, kLir1}
-            << "cannot write /no/such/dir/d.html";
+            << "не удалось записать /no/such/dir/d.html";
         QTest::newRow("a port that cannot be opened")
             << QStringList{"diff", kLir1, "port:/dev/lir-no-such-tty"} << "Ошибка Открытия порта";
     }

@@ -32,7 +32,8 @@ private slots:
             << QByteArray("<lir1Settings formatVerMaj=\"1\" x=\"\xC3\"/>") << "file" << 1
             << "Ошибка Открытия файла: Недопустимая последовательность байтов в кодировке UTF-8 "
                "line=1 col=35";
-        QTest::newRow("a full disk") << lir1 << "full disk" << 2 << "No space left on device";
+        QTest::newRow("a full disk")
+            << lir1 << "full disk" << 2 << "Нет свободного места на устройстве";
         QTest::newRow("- is standard output") << lir1 << "-" << 0 << "";
     }
 

@@ -74,7 +74,7 @@ private slots:
             << QStringList{LIR_TEST_DATA_DIR "/broken_tag_mismatch.xml"} << 1 << "tag mismatch";
         QTest::newRow("unwritable output") << QStringList{LIR_DEFAULTS_DIR "/lir1_sets_default.xml",
                                                           "-o", "/nonexistent/dir/r.html"}
-                                           << 2 << "cannot write /nonexistent/dir/r.html";
+                                           << 2 << "не удалось записать /nonexistent/dir/r.html";
     }
 
     void failures()

@@ -1,3 +1,4 @@
+#include "common/ControllerEmulator.h"
 #include "common/DocumentHelpers.h"
 #include "common/LoadedEditor.h"
 #include "common/SmallDisk.h"
@@ -6,9 +7,11 @@
 
 #include <QAction>
 #include <QDir>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 #include <fcntl.h>
+#include <memory>
 #include <sys/fsuid.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -23,7 +26,7 @@ const QString kSmallInput = QStringLiteral(LIR_TEST_DATA_DIR "/roundtrip.xml");
 bool namesAFullDisk(const QString& err)
 {
     return err.contains(QStringLiteral("No space left on device")) ||
-           err.contains(QCoreApplication::translate("QIODevice", "No space left on device"));
+           err.contains(QStringLiteral("Нет свободного места на устройстве"));
 }
 
 // A FIFO in `dir` with its reading end open, so that a writer never blocks.
@@ -49,6 +52,36 @@ bool isFifo(const QString& path)
 {
     struct stat status = {};
     return stat(QFile::encodeName(path).constData(), &status) == 0 && S_ISFIFO(status.st_mode);
+}
+
+// Runs `script` with sh in `folder`, where $L is lir-settings, $G the
+// generator, $X and $Y the default documents of ЛИР-1 and ЛИР-2, $R a small
+// document with the version of $Y, $B one with refused values and $P the
+// emulator's port. Exit code 77 means the system cannot set the case up.
+ToolRun runScript(const QString& folder, const QString& script, const QString& port)
+{
+    QProcess shell;
+    ToolRun::prepare(shell, QStringLiteral("lir-settings"), {});
+    QProcessEnvironment environment = shell.processEnvironment();
+    environment.insert(QStringLiteral("L"), shell.program());
+    environment.insert(QStringLiteral("G"), QStringLiteral(LIR_TOOLS_DIR "/lir-settings-gen"));
+    environment.insert(QStringLiteral("X"), kInput);
+    environment.insert(QStringLiteral("Y"),
+                       QStringLiteral(LIR_DEFAULTS_DIR "/lir2_sets_default.xml"));
+    environment.insert(QStringLiteral("R"), kSmallInput);
+    environment.insert(QStringLiteral("B"), QStringLiteral(LIR_TEST_DATA_DIR "/bad_values.xml"));
+    environment.insert(QStringLiteral("P"), port);
+    shell.setProcessEnvironment(environment);
+    shell.setProgram(QStringLiteral("/bin/sh"));
+    shell.setArguments({"-c", script});
+    shell.setWorkingDirectory(folder);
+    shell.start();
+    ToolRun result;
+    if (shell.waitForFinished(120000) && shell.exitStatus() == QProcess::NormalExit)
+        result.exitCode = shell.exitCode();
+    result.out = shell.readAllStandardOutput();
+    result.err = QString::fromUtf8(shell.readAllStandardError());
+    return result;
 }
 
 // File access checked as the user nobody for its lifetime: root passes by
@@ -112,9 +145,10 @@ private slots:
         const ToolRun run = ToolRun::run(QStringLiteral("lir-settings"),
                                          {"report", kInput, "-o", disk.filePath(name)});
         QCOMPARE(run.exitCode, 2);
-        QVERIFY2(run.err.startsWith("lir-settings report: cannot write " + disk.filePath(name)) &&
-                     namesAFullDisk(run.err),
-                 qPrintable(run.err));
+        QVERIFY2(
+            run.err.startsWith("lir-settings report: не удалось записать " + disk.filePath(name)) &&
+                namesAFullDisk(run.err),
+            qPrintable(run.err));
         QCOMPARE(readFile(disk.filePath(name)), QByteArray("old report"));
         QCOMPARE(QDir(disk.path()).entryList(QDir::Files), QStringList{name});
     }
@@ -148,6 +182,112 @@ private slots:
             QCOMPARE(run.out, html);
             QVERIFY(QDir(dir.path()).entryList(QDir::Files).isEmpty());
         }
+    }
+
+    // One row per fault of the programs' outputs. `setup` prepares the
+    // folder (on a full disk of 8 KB for `full`; an emulator then serves
+    // ctl.xml when there is one), `command` runs the program, `check` must
+    // hold afterwards.
+    void faults_data()
+    {
+        QTest::addColumn<bool>("full");
+        QTest::addColumn<QString>("setup");
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QString>("err");
+        QTest::addColumn<QString>("check");
+        const QString fill = QStringLiteral("; cat /dev/zero > fill 2>/dev/null; true");
+        const QString root = QStringLiteral("[ $(id -u) = 0 ] || exit 77; ");
+        QTest::newRow("1 write --backup on a full disk keeps the backup, writes nothing")
+            << true << "printf old > out; cp $R ctl.xml" + fill
+            << "$L write --port $P --backup out --verify $Y" << 2
+            << "lir-settings write: не удалось записать out: Нет свободного места"
+            << "[ \"$(cat out)\" = old ] && cmp -s ctl.xml $R";
+        QTest::newRow("2 diff --html on a full disk keeps the old page")
+            << true << "printf old > out" + fill << "$L diff --html out $X $Y" << 2
+            << "lir-settings diff: не удалось записать out: Нет свободного места"
+            << "[ \"$(cat out)\" = old ]";
+        QTest::newRow("3 diff --html onto a device node") << false << root + "mknod out c 1 3"
+                                                          << "$L diff --html out $X $X" << 0 << ""
+                                                          << "[ -c out ]";
+        QTest::newRow("4 report into a full standard output")
+            << false << ""
+            << "$L report $X > /dev/full" << 2
+            << "lir-settings report: не удалось записать стандартный вывод: Нет свободного места"
+            << "";
+        QTest::newRow("4 diff into a full standard output")
+            << false << ""
+            << "$L diff $X $Y > /dev/full" << 2 << "стандартный вывод"
+            << "";
+        QTest::newRow("4 check into a closed pipe, SIGPIPE ignored")
+            << false << "mkfifo p"
+            << "exec 4<>p 5>p 4<&-; trap '' PIPE; $L check $B >&5" << 2
+            << "не удалось записать стандартный вывод: Обрыв канала"
+            << "";
+        QTest::newRow("5 report onto its input through a hard link")
+            << false << "cp $X in.xml; ln in.xml out"
+            << "$L report in.xml -o out" << 2
+            << "lir-settings report: out — тот же файл, что и in.xml"
+            << "cmp -s out $X";
+        QTest::newRow("5 diff --html A A B") << false << "cp $X a"
+                                             << "$L diff --html a a $Y" << 2 << "тот же файл"
+                                             << "cmp -s a $X";
+        QTest::newRow("5 write --backup F F")
+            << false << "cp $R f"
+            << "$L write --port none --backup f f" << 2 << "тот же файл"
+            << "cmp -s f $R";
+        QTest::newRow("7 the emulator on a full disk refuses and keeps its document")
+            << true << "cp $R ctl.xml" + fill << "$L write --port $P $R" << 1 << ""
+            << "cmp -s ctl.xml $R";
+        QTest::newRow("7 lir-settings-gen -o on a full disk")
+            << true << "printf old > out" + fill << "$G 1000 -o out" << 1
+            << "lir-settings-gen: не удалось записать out: Нет свободного места"
+            << "[ \"$(cat out)\" = old ]";
+        QTest::newRow("8 diff --html - is standard output")
+            << false << ""
+            << "$L diff --html - $X $Y > page" << 1 << ""
+            << "grep -q '^<!DOCTYPE' page && [ ! -e ./- ]";
+        QTest::newRow("8 report -o /dev/stdout appends where standard output appends")
+            << false << "echo earlier > r"
+            << "$L report $R -o /dev/stdout >> r" << 0 << ""
+            << "[ \"$(head -n 1 r)\" = earlier ] && grep -q '<!DOCTYPE' r";
+        QTest::newRow("20 diff's reason in the language of its line")
+            << false << ""
+            << "$L diff --html missing/out $X $Y" << 2
+            << "lir-settings diff: не удалось записать missing/out: Файл или каталог не существует"
+            << "";
+        QTest::newRow("20 a huge value is shortened, its length said")
+            << false
+            << "sed \"s/value=.150./value='$(head -c 100000 /dev/zero | tr '\\0' 7)'/\" $B > big"
+            << "$L check big > found" << 1 << ""
+            << "grep -q '7… (100000 characters)' found && [ $(wc -L < found) -lt 400 ]";
+    }
+
+    void faults()
+    {
+        QFETCH(bool, full);
+        QFETCH(QString, setup);
+        QFETCH(QString, command);
+        QFETCH(int, exitCode);
+        QFETCH(QString, err);
+        QFETCH(QString, check);
+        QTemporaryDir dir;
+        std::unique_ptr<SmallDisk> disk(full ? new SmallDisk(8) : nullptr);
+        if (disk)
+            MOUNT_SMALL_DISK(*disk);
+        const QString folder = disk ? disk->path() : dir.path();
+        const int prepared = runScript(folder, setup, QString()).exitCode;
+        if (prepared == 77)
+            QSKIP("the system cannot set this case up");
+        QCOMPARE(prepared, 0);
+        ControllerEmulator emulator;
+        if (QFile::exists(folder + QStringLiteral("/ctl.xml")))
+            START_EMULATOR(emulator, folder + QStringLiteral("/ctl.xml"), QStringList());
+        const ToolRun run = runScript(folder, command, emulator.devicePath());
+        QCOMPARE(run.exitCode, exitCode);
+        QVERIFY2(run.err.contains(err), qPrintable(run.err));
+        QVERIFY(!run.out.contains("verified"));
+        QCOMPARE(runScript(folder, check, QString()).exitCode, 0);
     }
 
     void pdfIntoAReadOnlyFolder()

@@ -1,12 +1,12 @@
 #include "tools/lir-controller-sim/SimulatedController.h"
 
+#include "document/OutputFile.h"
 #include "document/ValueCodec.h"
 #include "link/Crc16.h"
 #include "link/LinkFrame.h"
 
 #include <QDomDocument>
 #include <QFile>
-#include <QSaveFile>
 
 namespace {
 enum ControllerStatus : quint8
@@ -150,9 +150,9 @@ quint8 SimulatedController::store(const QByteArray& payload, QStringList& log)
         text = document.toString(4).toUtf8();
         log << QStringLiteral("changed the first value to %1").arg(m_Options.storedValue);
     }
-    QSaveFile file(m_Options.documentPath);
-    if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size() || !file.commit()) {
-        log << QStringLiteral("refused: cannot store %1").arg(m_Options.documentPath);
+    QString reason;
+    if (!OutputFile::write(m_Options.documentPath, text, reason)) {
+        log << QStringLiteral("refused: cannot store %1: %2").arg(m_Options.documentPath, reason);
         return statusNotStored;
     }
     log << QStringLiteral("stored %1 bytes").arg(text.size());

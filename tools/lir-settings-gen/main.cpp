@@ -1,8 +1,11 @@
 #include "tools/lir-settings-gen/SettingsGenerator.h"
 
+#include "document/OutputFile.h"
+
 #include <QCoreApplication>
-#include <QSaveFile>
+#include <QLibraryInfo>
 #include <QStringList>
+#include <QTranslator>
 #include <cstdio>
 
 namespace {
@@ -16,7 +19,8 @@ const char* const kHelp =
     "settings. The editor accepts every value; the same options give the same text.\n"
     "\n"
     "Options:\n"
-    "  -o FILE          write into FILE instead\n"
+    "  -o FILE          write into FILE instead (replaced as a whole; a device or a\n"
+    "                   pipe is written into; \"-\" is standard output)\n"
     "  --seed N         seed of the document (default 1)\n"
     "  --min-group N    fewest settings directly in a container (default 10)\n"
     "  --max-group N    most settings directly in a container (default 200)\n"
@@ -74,6 +78,11 @@ int main(int argc, char** argv)
     // Qt would read its own options out of the arguments it is given.
     int qtArgc = 1;
     QCoreApplication application(qtArgc, argv);
+    // The system's reasons in messages read in Russian, as in lir-settings.
+    QTranslator translator;
+    if (translator.load(QStringLiteral("qt_ru"),
+                        QLibraryInfo::location(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(&translator);
     QStringList args;
     for (int i = 1; i < argc; ++i)
         args << QString::fromLocal8Bit(argv[i]);
@@ -81,7 +90,7 @@ int main(int argc, char** argv)
     QString output;
     bool help = false;
     if (!parse(args, options, output, help)) {
-        fputs("lir-settings-gen: bad arguments\nTry lir-settings-gen --help\n", stderr);
+        fputs("lir-settings-gen: неверные аргументы\nСм. lir-settings-gen --help\n", stderr);
         return 2;
     }
     if (help) {
@@ -90,22 +99,22 @@ int main(int argc, char** argv)
     }
     SettingsGenerator generator(options);
     const QByteArray text = generator.document();
-    bool written = false;
-    if (output.isEmpty()) {
-        written = fwrite(text.constData(), 1, size_t(text.size()), stdout) == size_t(text.size());
-    } else {
-        QSaveFile file(output);
-        written =
-            file.open(QIODevice::WriteOnly) && file.write(text) == text.size() && file.commit();
-    }
-    if (!written) {
-        fputs("lir-settings-gen: cannot write the document\n", stderr);
+    QString reason;
+    if (!OutputFile::write(output.isEmpty() ? QStringLiteral("-") : output, text, reason)) {
+        const QString named = output.isEmpty() || output == QLatin1String("-")
+                                  ? QStringLiteral("стандартный вывод")
+                                  : output;
+        fputs((QStringLiteral("lir-settings-gen: не удалось записать ") + named +
+               QStringLiteral(": ") + reason + QLatin1Char('\n'))
+                  .toUtf8()
+                  .constData(),
+              stderr);
         return 1;
     }
     const SettingsGenerator::Counts counts = generator.counts();
     fprintf(stderr,
-            "%d settings, %d containers, %d line conditions, %d container conditions, "
-            "%lld bytes\n",
+            "настроек: %d, контейнеров: %d, условий строк: %d, условий контейнеров: %d, "
+            "байт: %lld\n",
             counts.settings, counts.containers, counts.lineConditions, counts.containerConditions,
             static_cast<long long>(text.size()));
     return 0;

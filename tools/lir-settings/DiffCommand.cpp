@@ -5,7 +5,7 @@
 #include "document/SettingsComparison.h"
 #include "tools/lir-settings/CommandArguments.h"
 #include "tools/lir-settings/DocumentSource.h"
-#include "tools/lir-settings/WholeFile.h"
+#include "tools/lir-settings/ToolOutput.h"
 
 #include <QDomDocument>
 #include <QTextStream>
@@ -72,7 +72,10 @@ QString DiffCommand::help() const
         "marked \" (hidden in A)\" or \" (hidden in B)\".\n"
         "\n"
         "  --all        include hidden settings and containers\n"
-        "  --html OUT   also write the differences as an HTML table to OUT\n"
+        "  --html OUT   also write the differences as an HTML table to OUT (replaced\n"
+        "               as a whole; a device or a pipe is written into); OUT \"-\"\n"
+        "               writes the table to standard output in place of the lines.\n"
+        "               OUT may not be A or B itself.\n"
         "\n"
         "Exit status: 0 when the documents are equal, 1 when they differ, 2 on bad\n"
         "arguments, when a document cannot be read or is no settings document, when\n"
@@ -100,6 +103,11 @@ ExitCode DiffCommand::run(const QStringList& args, QTextStream& out, QTextStream
         err << kUsage;
         return ExitCode::Error;
     }
+    for (const QString& side : arguments.sides) {
+        if (!arguments.html.isEmpty() && !DocumentSource::isPort(side) &&
+            !ToolOutput::apart(name(), side, arguments.html, err))
+            return ExitCode::Error;
+    }
     PrintingDialogs dialogs(err);
     SettingsModel snapshots[2];
     for (int i = 0; i < 2; ++i) {
@@ -109,15 +117,13 @@ ExitCode DiffCommand::run(const QStringList& args, QTextStream& out, QTextStream
     }
     const QVector<SettingsComparison::Difference> differences =
         SettingsComparison::compare(snapshots[0], snapshots[1], arguments.all);
-    out << DifferenceReport::text(differences);
+    if (arguments.html != QLatin1String("-"))
+        out << DifferenceReport::text(differences);
     if (!arguments.html.isEmpty()) {
         const QString page =
             DifferenceReport::html(differences, arguments.sides.at(0), arguments.sides.at(1));
-        QString reason;
-        if (!WholeFile::save(arguments.html, page.toUtf8(), reason)) {
-            err << "lir-settings diff: cannot write " << arguments.html << ": " << reason << '\n';
+        if (!ToolOutput::write(name(), arguments.html, page.toUtf8(), out, err))
             return ExitCode::Error;
-        }
     }
     return differences.isEmpty() ? ExitCode::Success : ExitCode::Failure;
 }

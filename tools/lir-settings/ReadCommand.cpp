@@ -3,13 +3,12 @@
 #include "dialogs/PrintingDialogs.h"
 #include "dialogs/UserDialogs.h"
 #include "document/DocumentParser.h"
-#include "document/OutputFile.h"
 #include "link/ControllerCommands.h"
 #include "tools/lir-settings/LinkToolArguments.h"
+#include "tools/lir-settings/ToolOutput.h"
 
 #include <QDomDocument>
 #include <QTextStream>
-#include <cstdio>
 
 LIR_TOOL_COMMAND(ReadCommand)
 
@@ -49,21 +48,7 @@ ExitCode ReadCommand::run(const QStringList& args, QTextStream& out, QTextStream
         UserDialogs::about(nullptr, DocumentParser::errorTitle(), parsed.message());
         return ExitCode::Failure;
     }
-    if (!arguments.output.isEmpty() && arguments.output != QLatin1String("-"))
-        return save(arguments.output, text, err) ? ExitCode::Success : ExitCode::Error;
+    const QString output = arguments.output.isEmpty() ? QStringLiteral("-") : arguments.output;
     // The document goes out byte for byte, not through the text stream.
-    out.flush();
-    const bool written =
-        fwrite(text.constData(), 1, size_t(text.size()), stdout) == size_t(text.size()) &&
-        fflush(stdout) == 0;
-    return written ? ExitCode::Success : ExitCode::Error;
-}
-
-bool ReadCommand::save(const QString& fileName, const QByteArray& text, QTextStream& err)
-{
-    QString reason;
-    if (OutputFile::write(fileName, text, reason))
-        return true;
-    err << "lir-settings: cannot write " << fileName << ": " << reason << '\n';
-    return false;
+    return ToolOutput::write(name(), output, text, out, err) ? ExitCode::Success : ExitCode::Error;
 }

@@ -2,8 +2,6 @@
 
 #include "tools/lir-settings/ToolCommand.h"
 
-class QByteArray;
-
 // `lir-settings read --port DEV [-o FILE]`: reads the settings document out
 // of the controller on DEV as "Считать из контроллера" does, into FILE
 // (replaced as a whole) or to standard output.
@@ -15,7 +13,4 @@ public:
     QString summary() const override;
     QString help() const override;
     ExitCode run(const QStringList& args, QTextStream& out, QTextStream& err) override;
-
-private:
-    static bool save(const QString& fileName, const QByteArray& text, QTextStream& err);
 };

@@ -1,12 +1,12 @@
 #include "tools/lir-settings/ReportCommand.h"
 
 #include "app/MainWindow.h"
-#include "document/OutputFile.h"
 #include "report/ReportPdf.h"
 #include "report/SettingsReport.h"
 #include "tools/lir-settings/CommandArguments.h"
 #include "tools/lir-settings/DocumentSource.h"
 #include "tools/lir-settings/HeadlessEditor.h"
+#include "tools/lir-settings/ToolOutput.h"
 
 #include <QTextStream>
 
@@ -38,7 +38,7 @@ QString ReportCommand::help() const
         "Loads FILE as \"Открыть\" does and writes the settings report the editor\n"
         "prints: HTML to standard output (also for OUT \"-\") or to OUT, PDF when OUT\n"
         "ends in \".pdf\". OUT is replaced as a whole or left as it was; a device or\n"
-        "a pipe is written into.\n"
+        "a pipe is written into. OUT may not be FILE itself.\n"
         "The editor's messages while loading go to standard error. FILE \"-\" is\n"
         "standard input; a document whose element is not lir1Settings is refused.\n"
         "\n"
@@ -57,6 +57,10 @@ ExitCode ReportCommand::run(const QStringList& args, QTextStream& out, QTextStre
         err << kUsage;
         return ExitCode::Error;
     }
+    if (output.isEmpty())
+        output = QStringLiteral("-");
+    if (!ToolOutput::apart(name(), input, output, err))
+        return ExitCode::Error;
     HeadlessEditor editor(err);
     editor.dialogs().setSource(input);
     QByteArray text;
@@ -74,19 +78,12 @@ ExitCode ReportCommand::run(const QStringList& args, QTextStream& out, QTextStre
         return ExitCode::Failure;
     }
     const QString html = SettingsReport::html(window.m_Tree, window.m_ModelName, &window);
-    if (output.isEmpty() || output == QLatin1String("-")) {
-        out << html;
-        return ExitCode::Success;
-    }
+    if (!output.endsWith(QLatin1String(".pdf")))
+        return ToolOutput::write(name(), output, html.toUtf8(), out, err) ? ExitCode::Success
+                                                                          : ExitCode::Error;
     QString reason;
-    bool written = false;
-    if (output.endsWith(QLatin1String(".pdf"))) {
-        written = ReportPdf::write(html, output, reason);
-    } else {
-        written = OutputFile::write(output, html.toUtf8(), reason);
-    }
-    if (!written) {
-        err << "lir-settings report: cannot write " << output << ": " << reason << '\n';
+    if (!ReportPdf::write(html, output, reason)) {
+        ToolOutput::failed(name(), output, reason, err);
         return ExitCode::Error;
     }
     return ExitCode::Success;

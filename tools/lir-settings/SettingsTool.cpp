@@ -2,7 +2,9 @@
 
 #include "app/AppSetup.h"
 #include "tools/ProjectVersion.h"
+#include "tools/lir-settings/StandardOutputDevice.h"
 #include "tools/lir-settings/ToolCommand.h"
+#include "tools/lir-settings/ToolOutput.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -68,19 +70,24 @@ std::unique_ptr<QCoreApplication> SettingsTool::createApplication(bool needsWind
     // it is given and would take a user's file names as their values: the
     // application object sees the program's name only.
     static int qtArgc = 1;
-    if (!needsWindow)
-        return std::make_unique<QCoreApplication>(qtArgc, argv);
-    // The platform must be chosen before the application object exists.
-    chooseOffscreenPlatform();
-    auto application = std::make_unique<QApplication>(qtArgc, argv);
-    // Qt's own texts in messages (reasons of file errors) read as in the editor.
+    std::unique_ptr<QCoreApplication> application;
+    if (needsWindow) {
+        // The platform must be chosen before the application object exists.
+        chooseOffscreenPlatform();
+        application = std::make_unique<QApplication>(qtArgc, argv);
+    } else {
+        application = std::make_unique<QCoreApplication>(qtArgc, argv);
+    }
+    // Qt's own texts in messages (reasons of file errors) read as in the
+    // editor, in every command alike.
     installQtRussianTranslation(*application);
     return application;
 }
 
 ExitCode SettingsTool::runCommand(const QStringList& args, ToolCommand* command)
 {
-    QTextStream out(stdout);
+    StandardOutputDevice standardOutput;
+    QTextStream out(&standardOutput);
     QTextStream err(stderr);
     out.setCodec("UTF-8");
     err.setCodec("UTF-8");
@@ -106,5 +113,7 @@ ExitCode SettingsTool::runCommand(const QStringList& args, ToolCommand* command)
             << command->help();
         return ExitCode::Success;
     }
-    return command->run(args.mid(1), out, err);
+    const ExitCode result = command->run(args.mid(1), out, err);
+    // A result cut short on its way out is no success.
+    return ToolOutput::flushed(out, err) ? result : ExitCode::Error;
 }

@@ -9,7 +9,7 @@
 #include "tools/lir-settings/DocumentSource.h"
 #include "tools/lir-settings/HeadlessEditor.h"
 #include "tools/lir-settings/LinkToolArguments.h"
-#include "tools/lir-settings/WholeFile.h"
+#include "tools/lir-settings/ToolOutput.h"
 
 #include <QDomDocument>
 #include <QTextStream>
@@ -29,8 +29,9 @@ QString WriteCommand::help() const
         "контроллер\" does. FILE \"-\" is standard input.\n"
         "\n"
         "  --backup OUT   first read the controller's current document and save it\n"
-        "                 to OUT (replaced as a whole); when that read or that save\n"
-        "                 fails, nothing is written\n"
+        "                 to OUT (replaced as a whole; a device or a pipe is written\n"
+        "                 into; \"-\" is standard output); when that read or that\n"
+        "                 save fails, nothing is written. OUT may not be FILE itself.\n"
         "  --verify       after the write, read the document back and compare it\n"
         "                 with what was sent as text: every value, hidden ones\n"
         "                 too, and every other attribute and element exactly as\n"
@@ -51,6 +52,8 @@ ExitCode WriteCommand::run(const QStringList& args, QTextStream& out, QTextStrea
     if (!arguments.parse(args, false, 1, err))
         return ExitCode::Error;
     const QString fileName = arguments.positionals.first();
+    if (!arguments.backup.isEmpty() && !ToolOutput::apart(name(), fileName, arguments.backup, err))
+        return ExitCode::Error;
     HeadlessEditor editor(err);
     editor.dialogs().setSource(fileName);
     QByteArray text;
@@ -67,7 +70,7 @@ ExitCode WriteCommand::run(const QStringList& args, QTextStream& out, QTextStrea
         return ExitCode::Error;
     editor.dialogs().setSource(arguments.port);
     if (!arguments.backup.isEmpty()) {
-        const ExitCode backedUp = backUp(arguments.port, arguments.backup, err);
+        const ExitCode backedUp = backUp(arguments.port, arguments.backup, out, err);
         if (backedUp != ExitCode::Success)
             return backedUp;
     }
@@ -81,17 +84,18 @@ ExitCode WriteCommand::run(const QStringList& args, QTextStream& out, QTextStrea
     return arguments.verify ? verify(arguments.port, sent, out, err) : ExitCode::Success;
 }
 
-ExitCode WriteCommand::backUp(const QString& device, const QString& backupName, QTextStream& err)
+ExitCode WriteCommand::backUp(const QString& device, const QString& backupName, QTextStream& out,
+                              QTextStream& err)
 {
     QByteArray current;
     if (!DocumentSource::readPort(device, current)) {
-        err << "lir-settings write: no backup of the controller's document, nothing written\n";
+        err << QStringLiteral("lir-settings write: документ контроллера не считан для резервной "
+                              "копии, в контроллер ничего не записано\n");
         return ExitCode::Failure;
     }
-    QString reason;
-    if (!WholeFile::save(backupName, current, reason)) {
-        err << "lir-settings write: cannot write " << backupName << ": " << reason
-            << "; nothing written\n";
+    if (!ToolOutput::write(name(), backupName, current, out, err)) {
+        err << QStringLiteral("lir-settings write: без резервной копии в контроллер ничего не "
+                              "записано\n");
         return ExitCode::Error;
     }
     return ExitCode::Success;
@@ -106,7 +110,7 @@ ExitCode WriteCommand::verify(const QString& device, const QByteArray& sent, QTe
     if (!DocumentSource::readPort(device, readBack) ||
         !DocumentSource::parse(QStringLiteral("the sent document"), sent, sentDocument, err) ||
         !DocumentSource::parse(device, readBack, readDocument, err)) {
-        err << "lir-settings write: the written document could not be verified\n";
+        err << QStringLiteral("lir-settings write: записанный документ не удалось проверить\n");
         return ExitCode::Failure;
     }
     // The controller's firmware may read texts differently from the editor,

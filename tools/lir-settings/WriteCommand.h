@@ -25,7 +25,8 @@ public:
 
 private:
     // Saves the controller's current document to `backupName`.
-    static ExitCode backUp(const QString& device, const QString& backupName, QTextStream& err);
+    ExitCode backUp(const QString& device, const QString& backupName, QTextStream& out,
+                    QTextStream& err);
     // Reads the document back and compares it with `sent`.
     static ExitCode verify(const QString& device, const QByteArray& sent, QTextStream& out,
                            QTextStream& err);

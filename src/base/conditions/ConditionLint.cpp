@@ -2,6 +2,7 @@
 
 #include "conditions/ConditionDecision.h"
 #include "document/SettingsModel.h"
+#include "document/MessageValue.h"
 
 #include <QDomDocument>
 #include <QSet>
@@ -20,11 +21,11 @@ QList<ConditionLint::Finding> ConditionLint::findings(const QDomDocument& docume
             const QString o = c.attribute(QStringLiteral("o"));
             if (!keys.contains(s))
                 found.append(
-                    {c.lineNumber(),
-                     QStringLiteral("condition s=\"%1\" matches no setting's key").arg(s)});
+                    {c.lineNumber(), QStringLiteral("condition s=\"%1\" matches no setting's key")
+                                         .arg(MessageValue::shortened(s))});
             if (ConditionDecision::operatorOf(o) == ConditionDecision::NoOperator)
-                found.append({c.lineNumber(),
-                              QStringLiteral("condition o=\"%1\" names no operator").arg(o)});
+                found.append({c.lineNumber(), QStringLiteral("condition o=\"%1\" names no operator")
+                                                  .arg(MessageValue::shortened(o))});
         }
     }
     return found;

@@ -1,6 +1,7 @@
 #include "lines/DocumentValueChecker.h"
 
 #include "document/SettingsModel.h"
+#include "document/MessageValue.h"
 #include "document/TypeLine.h"
 #include "lines/IP4Validator.h"
 #include "lines/MACValidator.h"
@@ -18,7 +19,7 @@ const QString kValue = QStringLiteral("value");
 
 QString quoted(const QString& text)
 {
-    return QLatin1Char('"') + text + QLatin1Char('"');
+    return QLatin1Char('"') + MessageValue::shortened(text) + QLatin1Char('"');
 }
 
 QString valueText(const QString& value)
@@ -129,8 +130,10 @@ QVector<DocumentValueChecker::Finding> DocumentValueChecker::findings() const
     for (const SettingsModel::Setting& setting : model.settings) {
         const QString problem = problemOf(setting.element);
         if (!problem.isEmpty()) {
-            found.append({setting.element.lineNumber(), SettingsModel::captionOf(setting.element),
-                          model.containers.at(setting.container).name, problem});
+            found.append({setting.element.lineNumber(),
+                          MessageValue::shortened(SettingsModel::captionOf(setting.element)),
+                          MessageValue::shortened(model.containers.at(setting.container).name),
+                          problem});
         }
     }
     return found;

@@ -17,8 +17,8 @@ public:
     struct Finding
     {
         int line = 0;      // line number of the `signal` element
-        QString label;     // the caption of the setting's line
-        QString container; // `name` of the container that holds it
+        QString label;     // the caption of the setting's line, shortened for messages
+        QString container; // `name` of the container that holds it (shortened)
         QString problem;   // what is wrong with the value
     };
 
