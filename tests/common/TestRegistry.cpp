@@ -2,6 +2,7 @@
 
 #include "app/AppSetup.h"
 #include "common/ScriptedDialogs.h"
+#include "dialogs/QtTranslation.h"
 
 #include <QApplication>
 #include <QTest>

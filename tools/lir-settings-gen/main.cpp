@@ -1,11 +1,10 @@
 #include "tools/lir-settings-gen/SettingsGenerator.h"
 
+#include "dialogs/QtTranslation.h"
 #include "document/OutputFile.h"
 
 #include <QCoreApplication>
-#include <QLibraryInfo>
 #include <QStringList>
-#include <QTranslator>
 #include <cstdio>
 
 namespace {
@@ -79,10 +78,7 @@ int main(int argc, char** argv)
     int qtArgc = 1;
     QCoreApplication application(qtArgc, argv);
     // The system's reasons in messages read in Russian, as in lir-settings.
-    QTranslator translator;
-    if (translator.load(QStringLiteral("qt_ru"),
-                        QLibraryInfo::location(QLibraryInfo::TranslationsPath)))
-        QCoreApplication::installTranslator(&translator);
+    installQtRussianTranslation(application);
     QStringList args;
     for (int i = 1; i < argc; ++i)
         args << QString::fromLocal8Bit(argv[i]);

@@ -1,11 +1,11 @@
 #include "tools/lir-settings/CheckCommand.h"
 
 #include "conditions/ConditionLint.h"
-#include "document/DocumentParser.h"
+#include "dialogs/PrintingDialogs.h"
+#include "document/LoadedDocument.h"
 #include "lines/DocumentValueChecker.h"
 #include "tools/lir-settings/CommandArguments.h"
 #include "tools/lir-settings/DocumentSource.h"
-#include "tools/lir-settings/HeadlessEditor.h"
 
 #include <QDomDocument>
 #include <QTextStream>
@@ -13,8 +13,6 @@
 LIR_TOOL_COMMAND(CheckCommand)
 
 namespace {
-// Checks the document as it is stored: the load itself may rewrite values
-// (a string longer than its editor admits is cut, for one).
 int printDocumentFindings(const QString& fileName, const QDomDocument& document, QTextStream& out)
 {
     int printed = 0;
@@ -64,11 +62,11 @@ ExitCode CheckCommand::run(const QStringList& args, QTextStream& out, QTextStrea
             << "Usage: lir-settings check FILE...\n";
         return ExitCode::Error;
     }
-    HeadlessEditor editor(out);
+    PrintingDialogs dialogs(out);
     bool unreadable = false;
     int findings = 0;
     for (const QString& fileName : arguments.positionals()) {
-        const int checked = check(editor, fileName, out);
+        const int checked = check(dialogs, fileName, out);
         if (checked < 0)
             unreadable = true;
         else
@@ -76,26 +74,23 @@ ExitCode CheckCommand::run(const QStringList& args, QTextStream& out, QTextStrea
     }
     if (unreadable)
         return ExitCode::Error;
-    return editor.dialogs().printedCount() + findings == 0 ? ExitCode::Success : ExitCode::Failure;
+    return dialogs.printedCount() + findings == 0 ? ExitCode::Success : ExitCode::Failure;
 }
 
-int CheckCommand::check(HeadlessEditor& editor, const QString& fileName, QTextStream& out)
+int CheckCommand::check(PrintingDialogs& dialogs, const QString& fileName, QTextStream& out)
 {
-    editor.dialogs().setSource(fileName);
+    dialogs.setSource(fileName);
     QByteArray text;
     if (!DocumentSource::readToLoad(fileName, text))
         return -1;
-    // The text is read once and parsed here as it is stored; a text that
-    // does not parse is left to the load, which says why.
-    QDomDocument stored;
-    if (DocumentParser::parse(text, stored).parsed) {
-        const QString notSettings = DocumentSource::notSettingsDocument(stored);
-        if (!notSettings.isEmpty()) {
-            out << fileName << ':' << notSettings << '\n';
-            return 1;
-        }
-    }
-    if (editor.load(fileName, text) != XMLWork::LoadResult::Loaded)
+    LoadedDocument loaded;
+    if (loaded.load(text) != LoadedDocument::Result::Loaded)
         return 0;
-    return printDocumentFindings(fileName, stored, out);
+    const QString notSettings = DocumentSource::notSettingsDocument(loaded.document());
+    if (!notSettings.isEmpty()) {
+        out << fileName << ':' << notSettings << '\n';
+        return 1;
+    }
+    loaded.tellLoadMessages();
+    return printDocumentFindings(fileName, loaded.document(), out);
 }

@@ -2,7 +2,7 @@
 
 #include "tools/lir-settings/ToolCommand.h"
 
-class HeadlessEditor;
+class PrintingDialogs;
 
 // `lir-settings check FILE...`: loads each document as the editor does and
 // prints every message the editor would show meanwhile, then the values its
@@ -16,11 +16,10 @@ public:
     QString arguments() const override { return QStringLiteral("FILE..."); }
     QString summary() const override;
     QString help() const override;
-    bool needsWindow() const override { return true; }
     ExitCode run(const QStringList& args, QTextStream& out, QTextStream& err) override;
 
 private:
     // Checks one file; the number of lines printed besides the editor's
     // messages, -1 when the file could not be read.
-    static int check(HeadlessEditor& editor, const QString& fileName, QTextStream& out);
+    static int check(PrintingDialogs& dialogs, const QString& fileName, QTextStream& out);
 };

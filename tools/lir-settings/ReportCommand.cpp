@@ -1,11 +1,11 @@
 #include "tools/lir-settings/ReportCommand.h"
 
-#include "app/MainWindow.h"
+#include "dialogs/PrintingDialogs.h"
+#include "document/LoadedDocument.h"
 #include "report/ReportPdf.h"
-#include "report/SettingsReport.h"
+#include "report/ReportText.h"
 #include "tools/lir-settings/CommandArguments.h"
 #include "tools/lir-settings/DocumentSource.h"
-#include "tools/lir-settings/HeadlessEditor.h"
 #include "tools/lir-settings/ToolOutput.h"
 
 #include <QTextStream>
@@ -61,23 +61,21 @@ ExitCode ReportCommand::run(const QStringList& args, QTextStream& out, QTextStre
         output = QStringLiteral("-");
     if (!ToolOutput::apart(name(), input, output, err))
         return ExitCode::Error;
-    HeadlessEditor editor(err);
-    editor.dialogs().setSource(input);
+    PrintingDialogs dialogs(err);
+    dialogs.setSource(input);
     QByteArray text;
     if (!DocumentSource::readToLoad(input, text))
         return ExitCode::Error;
-    const XMLWork::LoadResult loaded = editor.load(input, text);
-    if (loaded == XMLWork::LoadResult::Unreadable)
-        return ExitCode::Error;
-    if (loaded == XMLWork::LoadResult::Refused)
+    LoadedDocument loaded;
+    if (loaded.load(text) == LoadedDocument::Result::Refused)
         return ExitCode::Failure;
-    MainWindow& window = editor.window();
-    const QString notSettings = DocumentSource::notSettingsDocument(*window.m_XmlWork->m_Document);
+    const QString notSettings = DocumentSource::notSettingsDocument(loaded.document());
     if (!notSettings.isEmpty()) {
         err << "lir-settings report: " << input << ':' << notSettings << '\n';
         return ExitCode::Failure;
     }
-    const QString html = SettingsReport::html(window.m_Tree, window.m_ModelName, &window);
+    loaded.tellLoadMessages();
+    const QString html = ReportText::of(loaded.model(), loaded.modelName());
     if (!output.endsWith(QLatin1String(".pdf")))
         return ToolOutput::write(name(), output, html.toUtf8(), out, err) ? ExitCode::Success
                                                                           : ExitCode::Error;

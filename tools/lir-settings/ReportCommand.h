@@ -13,6 +13,6 @@ public:
     QString arguments() const override { return QStringLiteral("FILE [-o OUT]"); }
     QString summary() const override;
     QString help() const override;
-    bool needsWindow() const override { return true; }
+    bool needsGui() const override { return true; }
     ExitCode run(const QStringList& args, QTextStream& out, QTextStream& err) override;
 };

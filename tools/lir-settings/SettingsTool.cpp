@@ -1,13 +1,13 @@
 #include "tools/lir-settings/SettingsTool.h"
 
-#include "app/AppSetup.h"
+#include "dialogs/QtTranslation.h"
 #include "tools/ProjectVersion.h"
 #include "tools/lir-settings/StandardOutputDevice.h"
 #include "tools/lir-settings/ToolCommand.h"
 #include "tools/lir-settings/ToolOutput.h"
 
-#include <QApplication>
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QStringList>
 #include <QTextStream>
 #include <memory>
@@ -55,8 +55,8 @@ int SettingsTool::run(int argc, char** argv)
     g_QtHandler = qInstallMessageHandler(keepFatalMessagesOnly);
     const QString first = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString();
     std::unique_ptr<ToolCommand> command = ToolCommand::create(first);
-    const bool needsWindow = command && command->needsWindow();
-    const std::unique_ptr<QCoreApplication> application = createApplication(needsWindow, argv);
+    const bool needsGui = command && command->needsGui();
+    const std::unique_ptr<QCoreApplication> application = createApplication(needsGui, argv);
     // Decoded only now: the application object sets up the locale.
     QStringList args;
     for (int i = 1; i < argc; ++i)
@@ -64,17 +64,17 @@ int SettingsTool::run(int argc, char** argv)
     return int(runCommand(args, command.get()));
 }
 
-std::unique_ptr<QCoreApplication> SettingsTool::createApplication(bool needsWindow, char** argv)
+std::unique_ptr<QCoreApplication> SettingsTool::createApplication(bool needsGui, char** argv)
 {
     // Qt reads its own options (-platform, -style, ...) out of the arguments
     // it is given and would take a user's file names as their values: the
     // application object sees the program's name only.
     static int qtArgc = 1;
     std::unique_ptr<QCoreApplication> application;
-    if (needsWindow) {
+    if (needsGui) {
         // The platform must be chosen before the application object exists.
         chooseOffscreenPlatform();
-        application = std::make_unique<QApplication>(qtArgc, argv);
+        application = std::make_unique<QGuiApplication>(qtArgc, argv);
     } else {
         application = std::make_unique<QCoreApplication>(qtArgc, argv);
     }

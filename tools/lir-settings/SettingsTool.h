@@ -22,7 +22,7 @@ private:
     // Lets the commands that need the main window run without a display.
     static void chooseOffscreenPlatform();
     // The application object, built without the user's arguments.
-    static std::unique_ptr<QCoreApplication> createApplication(bool needsWindow, char** argv);
+    static std::unique_ptr<QCoreApplication> createApplication(bool needsGui, char** argv);
     // `args` are the arguments after the program's name.
     static ExitCode runCommand(const QStringList& args, ToolCommand* command);
 };

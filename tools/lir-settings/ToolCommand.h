@@ -29,9 +29,9 @@ public:
     // What `lir-settings NAME --help` prints below the usage line: what the
     // command does and its exit codes.
     virtual QString help() const = 0;
-    // Commands that load documents need the editor's main window and with it
-    // a QApplication; the others run on a QCoreApplication.
-    virtual bool needsWindow() const { return false; }
+    // Commands that lay out text (the report) need fonts and with them a
+    // QGuiApplication; the others run on a QCoreApplication.
+    virtual bool needsGui() const { return false; }
     // Runs with the arguments after the command word.
     virtual ExitCode run(const QStringList& args, QTextStream& out, QTextStream& err) = 0;
 

@@ -1,13 +1,13 @@
 #include "tools/lir-settings/WriteCommand.h"
 
-#include "app/MainWindow.h"
+#include "dialogs/PrintingDialogs.h"
 #include "document/DifferenceReport.h"
+#include "document/LoadedDocument.h"
 #include "document/SettingsComparison.h"
 #include "lines/DocumentValueChecker.h"
 #include "link/ControllerCommands.h"
-#include "link/ControllerMenuCommands.h"
+#include "link/LinkMessages.h"
 #include "tools/lir-settings/DocumentSource.h"
-#include "tools/lir-settings/HeadlessEditor.h"
 #include "tools/lir-settings/LinkToolArguments.h"
 #include "tools/lir-settings/ToolOutput.h"
 
@@ -54,33 +54,33 @@ ExitCode WriteCommand::run(const QStringList& args, QTextStream& out, QTextStrea
     const QString fileName = arguments.positionals.first();
     if (!arguments.backup.isEmpty() && !ToolOutput::apart(name(), fileName, arguments.backup, err))
         return ExitCode::Error;
-    HeadlessEditor editor(err);
-    editor.dialogs().setSource(fileName);
+    PrintingDialogs dialogs(err);
+    dialogs.setSource(fileName);
     QByteArray text;
+    LoadedDocument loaded;
     if (!DocumentSource::readToLoad(fileName, text) ||
-        editor.load(fileName, text) != XMLWork::LoadResult::Loaded)
+        loaded.load(text) != LoadedDocument::Result::Loaded)
         return ExitCode::Error;
-    XMLWork& document = *editor.window().m_XmlWork;
-    const QString notSettings = DocumentSource::notSettingsDocument(*document.m_Document);
+    const QString notSettings = DocumentSource::notSettingsDocument(loaded.document());
     if (!notSettings.isEmpty()) {
         err << "lir-settings write: " << fileName << ':' << notSettings << '\n';
         return ExitCode::Error;
     }
-    if (reportRefusedValues(fileName, *document.m_Document, err))
+    loaded.tellLoadMessages();
+    if (reportRefusedValues(fileName, loaded.document(), err))
         return ExitCode::Error;
-    editor.dialogs().setSource(arguments.port);
+    dialogs.setSource(arguments.port);
     if (!arguments.backup.isEmpty()) {
         const ExitCode backedUp = backUp(arguments.port, arguments.backup, out, err);
         if (backedUp != ExitCode::Success)
             return backedUp;
     }
-    const QByteArray sent = document.documentText();
+    const QByteArray sent = loaded.text();
     const ControllerCommands::Result result = ControllerCommands().writeDocument(
-        ControllerPort::fromDevice(arguments.port), sent, editor.window().m_FormatVerMaj);
+        ControllerPort::fromDevice(arguments.port), sent, loaded.formatVersion());
     if (result != ControllerCommands::Result::Done)
         return ExitCode::Failure;
-    UserDialogs::about(nullptr, ControllerMenuCommands::writeTitle(),
-                       ControllerMenuCommands::writeSucceededText());
+    UserDialogs::about(nullptr, LinkMessages::writeTitle(), LinkMessages::writeSucceededText());
     return arguments.verify ? verify(arguments.port, sent, out, err) : ExitCode::Success;
 }
 

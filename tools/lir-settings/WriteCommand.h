@@ -20,7 +20,6 @@ public:
     }
     QString summary() const override;
     QString help() const override;
-    bool needsWindow() const override { return true; }
     ExitCode run(const QStringList& args, QTextStream& out, QTextStream& err) override;
 
 private:

@@ -26,38 +26,51 @@ int digitOfCheckState(int checkState)
 }
 
 namespace {
-bool splitFlagToken(const QString& token, QString& key, QString& digits)
+// A token "key:digits" with exactly one colon, as references into the value.
+bool splitFlagToken(const QStringRef& token, QStringRef& key, QStringRef& digits)
 {
-    const QStringList parts = token.split(QLatin1Char(':'), Qt::KeepEmptyParts);
-    if (parts.size() != 2)
+    const int colon = token.indexOf(QLatin1Char(':'));
+    if (colon < 0 || token.indexOf(QLatin1Char(':'), colon + 1) >= 0)
         return false;
-    key = parts.at(0);
-    digits = parts.at(1);
+    key = token.left(colon);
+    digits = token.mid(colon + 1);
     return true;
 }
 
-FlagState stateOfDigits(const QString& digits)
+FlagState stateOfDigits(const QStringRef& digits)
 {
     return digits.toShort() == 1 ? FlagState::Set : FlagState::Clear;
 }
 
-// Every token is "key:digits" with a key of an item, each key once.
-bool readByKey(const QStringList& tokens, const QStringList& keys, QVector<FlagState>& states)
+// Every token is "key:digits" with a key of an item, each key once. Tokens in
+// the items' order, the usual case, need no index of the keys.
+bool readByKey(const QVector<QStringRef>& tokens, const QStringList& keys,
+               QVector<FlagState>& states)
 {
+    QVector<QStringRef> tokenKeys(tokens.size());
+    QVector<QStringRef> tokenDigits(tokens.size());
+    bool inItemOrder = tokens.size() <= keys.size();
+    for (int i = 0; i < tokens.size(); ++i) {
+        if (!splitFlagToken(tokens.at(i), tokenKeys[i], tokenDigits[i]) ||
+            tokenKeys.at(i).isEmpty())
+            return false;
+        inItemOrder = inItemOrder && tokenKeys.at(i) == keys.at(i);
+    }
+    if (inItemOrder) {
+        for (int i = 0; i < tokens.size(); ++i)
+            states[i] = stateOfDigits(tokenDigits.at(i));
+        return true;
+    }
     QHash<QString, int> itemOfKey;
     for (int i = keys.size() - 1; i >= 0; --i)
         itemOfKey.insert(keys.at(i), i);
     QVector<bool> taken(keys.size(), false);
-    for (const QString& token : tokens) {
-        QString key;
-        QString digits;
-        if (!splitFlagToken(token, key, digits) || key.isEmpty())
-            return false;
-        const int item = itemOfKey.value(key, -1);
+    for (int i = 0; i < tokens.size(); ++i) {
+        const int item = itemOfKey.value(tokenKeys.at(i).toString(), -1);
         if (item < 0 || taken.at(item))
             return false;
         taken[item] = true;
-        states[item] = stateOfDigits(digits);
+        states[item] = stateOfDigits(tokenDigits.at(i));
     }
     return true;
 }
@@ -68,13 +81,13 @@ QVector<FlagState> flagsStates(const QString& value, const QStringList& keys)
     QVector<FlagState> states(keys.size(), FlagState::Undetermined);
     if (keys.isEmpty())
         return states;
-    const QStringList tokens = value.split(QLatin1Char(' '), Qt::KeepEmptyParts);
+    const QVector<QStringRef> tokens = value.splitRef(QLatin1Char(' '), Qt::KeepEmptyParts);
     if (readByKey(tokens, keys, states))
         return states;
     states.fill(FlagState::Undetermined);
     for (int i = 0; i < keys.size() && i < tokens.size(); ++i) {
-        QString key;
-        QString digits;
+        QStringRef key;
+        QStringRef digits;
         if (!splitFlagToken(tokens.at(i), key, digits))
             break;
         states[i] = stateOfDigits(digits);

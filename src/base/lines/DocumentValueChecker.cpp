@@ -1,7 +1,7 @@
 #include "lines/DocumentValueChecker.h"
 
-#include "document/SettingsModel.h"
 #include "document/MessageValue.h"
+#include "document/SettingsModel.h"
 #include "document/TypeLine.h"
 #include "lines/IP4Validator.h"
 #include "lines/MACValidator.h"
@@ -85,20 +85,28 @@ QString enumProblem(const QDomElement& signal, const QString& value)
     return valueText(value) + QStringLiteral(" matches no item key");
 }
 
+// Whether `token` is "key:0" or "key:1".
+bool isItemToken(const QStringRef& token, const QString& key)
+{
+    return token.size() == key.size() + 2 && token.startsWith(key) &&
+           token.at(key.size()) == QLatin1Char(':') &&
+           (token.at(key.size() + 1) == QLatin1Char('0') ||
+            token.at(key.size() + 1) == QLatin1Char('1'));
+}
+
 QString flagsProblem(const QDomElement& signal, const QString& value)
 {
     const QStringList keys = itemKeys(signal);
     if (value.isEmpty() || keys.isEmpty())
         return QString();
-    const QStringList tokens = value.split(QLatin1Char(' '), Qt::KeepEmptyParts);
+    // References into the value: a list of 100,000 items makes no copies.
+    const QVector<QStringRef> tokens = value.splitRef(QLatin1Char(' '), Qt::KeepEmptyParts);
     for (int i = 0; i < keys.size() && i < tokens.size(); ++i) {
-        const QString& token = tokens.at(i);
-        if (token != keys.at(i) + QStringLiteral(":0") &&
-            token != keys.at(i) + QStringLiteral(":1")) {
+        if (!isItemToken(tokens.at(i), keys.at(i))) {
             return valueText(value) + QStringLiteral(": token ") + QString::number(i + 1) +
-                   QStringLiteral(" ") + quoted(token) + QStringLiteral(" is not ") +
-                   quoted(keys.at(i) + QStringLiteral(":0")) + QStringLiteral(" or ") +
-                   quoted(keys.at(i) + QStringLiteral(":1"));
+                   QStringLiteral(" ") + quoted(tokens.at(i).toString()) +
+                   QStringLiteral(" is not ") + quoted(keys.at(i) + QStringLiteral(":0")) +
+                   QStringLiteral(" or ") + quoted(keys.at(i) + QStringLiteral(":1"));
         }
     }
     if (tokens.size() != keys.size()) {

@@ -26,3 +26,23 @@ void LinkMessages::show(const QString& text)
 {
     UserDialogs::about(nullptr, title(), text);
 }
+
+QString LinkMessages::readTitle()
+{
+    return QStringLiteral("Считать из контроллера");
+}
+
+QString LinkMessages::writeTitle()
+{
+    return QStringLiteral("Записать в контроллер");
+}
+
+QString LinkMessages::writeSucceededText()
+{
+    return QStringLiteral("Удачно записаны настройки.");
+}
+
+QString LinkMessages::noDocumentToWriteText()
+{
+    return QStringLiteral("Нет документа настроек для записи в контроллер.");
+}

@@ -12,6 +12,13 @@ public:
     static QString versionMismatch();
     static QString noDocumentFromController();
 
+    // The titles and texts of the commands that read and write the
+    // controller's document.
+    static QString readTitle();
+    static QString writeTitle();
+    static QString writeSucceededText();
+    static QString noDocumentToWriteText();
+
     // Shows `text` under the link's title.
     static void show(const QString& text);
 };

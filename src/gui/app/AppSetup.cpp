@@ -1,10 +1,9 @@
 #include "app/AppSetup.h"
 
 #include "app/MainWindow.h"
+#include "dialogs/QtTranslation.h"
 
 #include <QApplication>
-#include <QLibraryInfo>
-#include <QTranslator>
 
 static void initResourcesOutsideNamespace()
 {
@@ -14,17 +13,6 @@ static void initResourcesOutsideNamespace()
 void initLirResources()
 {
     initResourcesOutsideNamespace();
-}
-
-bool installQtRussianTranslation(QCoreApplication& application)
-{
-    auto* translator = new QTranslator(&application);
-    if (!translator->load(QStringLiteral("qt_ru"),
-                          QLibraryInfo::location(QLibraryInfo::TranslationsPath))) {
-        delete translator;
-        return false;
-    }
-    return QCoreApplication::installTranslator(translator);
 }
 
 int runEditor(int& argc, char** argv)

@@ -7,9 +7,9 @@
 #include "conditions/HideConds.h"
 #include "conditions/HideConds_Cont.h"
 #include "dialogs/UserDialogs.h"
-#include "document/AttributeOrder.h"
 #include "document/DocumentInput.h"
 #include "document/DocumentParser.h"
+#include "document/DocumentText.h"
 #include "document/DocumentWalk.h"
 #include "document/OutputFile.h"
 #include "document/SettingsModel.h"
@@ -20,7 +20,6 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QDomDocument>
-#include <QRegularExpression>
 #include <QTreeWidget>
 #include <QTreeWidgetItemIterator>
 
@@ -32,26 +31,6 @@ QString quotedFileName(const QString& fileName)
     return QStringLiteral("«") + QDir::toNativeSeparators(fileName) + QStringLiteral("»");
 }
 
-// The serialiser writes the declaration as it was read; the text is UTF-8
-// whatever it names, so another encoding there would corrupt the saved file
-// for every reader.
-QString declaringUtf8(const QString& text)
-{
-    if (!text.startsWith(QLatin1String("<?xml")))
-        return text;
-    const int declarationEnd = text.indexOf(QLatin1String("?>"));
-    if (declarationEnd < 0)
-        return text;
-    static const QRegularExpression encoding(
-        QStringLiteral("\\sencoding\\s*=\\s*(['\"])([^'\"]*)\\1"));
-    const QRegularExpressionMatch match = encoding.match(text.leftRef(declarationEnd));
-    if (!match.hasMatch() ||
-        match.captured(2).compare(QLatin1String("UTF-8"), Qt::CaseInsensitive) == 0)
-        return text;
-    QString result = text;
-    result.replace(match.capturedStart(2), match.capturedLength(2), QStringLiteral("UTF-8"));
-    return result;
-}
 } // namespace
 
 XMLWork::XMLWork(QObject* parent) : QObject(parent) {}
@@ -98,8 +77,7 @@ void XMLWork::discardDocument()
     m_Tree->clear();
     delete m_Document;
     m_Document = nullptr;
-    m_SourceText.clear();
-    m_AttributeOrder.reset();
+    m_Text.clear();
     if (g_MainWindow)
         g_MainWindow->m_ErrorFields.clear();
     // A load that fails leaves nothing of the old document behind.
@@ -115,8 +93,7 @@ XMLWork::LoadResult XMLWork::parseAndBuild(const QByteArray& text)
         UserDialogs::about(nullptr, kOpenErrorTitle, parsed.message());
         return LoadResult::Refused;
     }
-    m_SourceText = text;
-    m_AttributeOrder.reset();
+    m_Text.setSource(text);
 
     const QDomElement root = m_Document->documentElement();
     if (g_SymbolTable)
@@ -241,9 +218,7 @@ QByteArray XMLWork::documentText() const
 {
     if (!hasDocument())
         return QByteArray();
-    if (!m_AttributeOrder)
-        m_AttributeOrder = AttributeOrder::of(m_SourceText);
-    return m_AttributeOrder->apply(declaringUtf8(m_Document->toString(4))).toUtf8();
+    return m_Text.of(*m_Document);
 }
 
 bool XMLWork::saveToFile(const QString& fileName, QString& reason) const

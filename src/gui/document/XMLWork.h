@@ -1,12 +1,10 @@
 #pragma once
 
-#include "document/AttributeOrder.h"
 #include "document/DocumentParser.h"
+#include "document/DocumentText.h"
 
 #include <QByteArray>
 #include <QObject>
-
-#include <optional>
 
 class QDomDocument;
 class QDomElement;
@@ -75,6 +73,5 @@ private:
 
     // The text the document was parsed from: it gives the attributes' order,
     // read at the first save and kept until another document is loaded.
-    QByteArray m_SourceText;
-    mutable std::optional<AttributeOrder> m_AttributeOrder;
+    DocumentText m_Text;
 };

@@ -4,6 +4,7 @@
 #include "dialogs/UserDialogs.h"
 #include "document/XMLWork.h"
 #include "link/ControllerCommands.h"
+#include "link/LinkMessages.h"
 #include "link/TransferProgressDialog.h"
 
 #include <QAction>
@@ -20,7 +21,7 @@ void ControllerMenuCommands::loadFromLir()
     QByteArray text;
     ControllerCommands::Result result;
     {
-        TransferProgressDialog progress(readTitle(), &m_Window);
+        TransferProgressDialog progress(LinkMessages::readTitle(), &m_Window);
         result = ControllerCommands(&progress, ControllerCommands::OpenFailure::PortOnly)
                      .readDocument(port, text);
     }
@@ -36,7 +37,8 @@ void ControllerMenuCommands::saveToLir()
     // never sent, and the document itself is left alone.
     const QByteArray text = documentToWrite();
     if (text.isEmpty()) {
-        UserDialogs::about(&m_Window, writeTitle(), noDocumentToWriteText());
+        UserDialogs::about(&m_Window, LinkMessages::writeTitle(),
+                           LinkMessages::noDocumentToWriteText());
         return;
     }
     ControllerPort port;
@@ -44,32 +46,13 @@ void ControllerMenuCommands::saveToLir()
         return;
     ControllerCommands::Result result;
     {
-        TransferProgressDialog progress(writeTitle(), &m_Window);
+        TransferProgressDialog progress(LinkMessages::writeTitle(), &m_Window);
         result = ControllerCommands(&progress, ControllerCommands::OpenFailure::PortOnly)
                      .writeDocument(port, text, m_Window.m_FormatVerMaj);
     }
     if (result == ControllerCommands::Result::Done)
-        UserDialogs::about(&m_Window, writeTitle(), writeSucceededText());
-}
-
-QString ControllerMenuCommands::readTitle()
-{
-    return QStringLiteral("Считать из контроллера");
-}
-
-QString ControllerMenuCommands::writeTitle()
-{
-    return QStringLiteral("Записать в контроллер");
-}
-
-QString ControllerMenuCommands::writeSucceededText()
-{
-    return QStringLiteral("Удачно записаны настройки.");
-}
-
-QString ControllerMenuCommands::noDocumentToWriteText()
-{
-    return QStringLiteral("Нет документа настроек для записи в контроллер.");
+        UserDialogs::about(&m_Window, LinkMessages::writeTitle(),
+                           LinkMessages::writeSucceededText());
 }
 
 bool ControllerMenuCommands::choosePort(ControllerPort& port)

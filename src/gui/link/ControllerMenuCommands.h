@@ -16,11 +16,6 @@ public:
     void loadFromLir();
     void saveToLir();
 
-    static QString readTitle();
-    static QString writeTitle();
-    static QString writeSucceededText();
-    static QString noDocumentToWriteText();
-
 private:
     bool choosePort(ControllerPort& port);
     void takeLoadedDocument(const QByteArray& text);
