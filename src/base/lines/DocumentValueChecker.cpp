@@ -155,7 +155,15 @@ QString DocumentValueChecker::problemOf(const QDomElement& signal) const
 QString DocumentValueChecker::problemOf(const QDomElement& signal, const SymbolTable& symbols)
 {
     const QString value = signal.attribute(kValue);
-    switch (typeLineFromType(signal.attribute(QStringLiteral("type")))) {
+    const TypeLine kind = typeLineFromType(signal.attribute(QStringLiteral("type")));
+    // A line edit holds no more than this; the rest of a longer value would
+    // be lost on the screen and on the next edit.
+    const int editorLength = 32767;
+    if ((kind == xmlnumber || kind == xmlstring) && value.size() > editorLength) {
+        return valueText(value) + QStringLiteral(" is longer than the editor's ") +
+               QString::number(editorLength) + QStringLiteral(" characters");
+    }
+    switch (kind) {
     case xmlnumber:
         return numberProblem(signal, value);
     case xmlstring:

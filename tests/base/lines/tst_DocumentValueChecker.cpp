@@ -107,6 +107,10 @@ private slots:
         QTest::newRow("string longer than lenMax")
             << "<signal name=\"S\" type=\"string\" lenMax=\"3\" value=\"abcd\"/>"
             << "4: S in G: value \"abcd\" is longer than lenMax 3";
+        QTest::newRow("number longer than its editor, though a number in its limits")
+            << number(limits, QString(32767, '0') + "5")
+            << "4: N, mm in G: value \"" + QString(200, '0') +
+                   "… (32768 characters)\" is longer than the editor's 32767 characters";
         QTest::newRow("string with negative lenMax has no limit")
             << "<signal name=\"S\" type=\"string\" lenMax=\"-1\" value=\"abcd\"/>"
             << "";
