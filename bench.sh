@@ -10,7 +10,7 @@ source "$here/scripts-common.sh"
 
 ensure_packages "${BUILD_PACKAGES[@]}"
 cmake -S "$here" -B "$here/build-bench" -DCMAKE_BUILD_TYPE=Release -DLIR_BUILD_TESTS=OFF >/dev/null
-cmake --build "$here/build-bench" --target bench_editor lir-controller-sim -j"$(nproc)"
+cmake --build "$here/build-bench" --target bench_editor lir-controller-sim lir-settings -j"$(nproc)"
 
 export QT_QPA_PLATFORM=offscreen
 export XDG_RUNTIME_DIR="${XDG_RUNTIME_DIR:-$(mktemp -d)}"

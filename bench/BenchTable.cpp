@@ -37,6 +37,11 @@ QString kibText(double bytes)
     return QString::number(bytes / 1024.0, 'f', 1) + QStringLiteral(" KiB");
 }
 
+QString mbText(double bytes)
+{
+    return QString::number(bytes / 1e6, 'f', 1) + QStringLiteral(" MB");
+}
+
 QString ratioText(double ratio)
 {
     return QString::number(ratio, 'f', 2) + QStringLiteral(" ×");
@@ -202,6 +207,9 @@ void BenchTable::printTable(QTextStream& out) const
         {QStringLiteral("pdf10000"), QStringLiteral("report of 10,000 settings into PDF"),
          QStringLiteral("pdf"), QStringLiteral("layout"),
          QStringLiteral(" the same HTML laid out and printed"), QStringLiteral("≤ 2.5 s"), 0, 2.5},
+        {QStringLiteral("check20000"), QStringLiteral("lir-settings check of 20,000 settings"),
+         QStringLiteral("check"), QStringLiteral("parse"), QStringLiteral(" the bare parse"),
+         QStringLiteral("≤ 3 × the bare parse"), 3, 0},
     };
     for (const Versus& each : versus) {
         if (!m_Rows.contains(each.row))
@@ -236,6 +244,12 @@ void BenchTable::printTable(QTextStream& out) const
                               ratioText)
                    : QStringLiteral("—"),
              QStringLiteral("—"), QStringLiteral("—"));
+    }
+    if (m_Rows.contains(QStringLiteral("check20000"))) {
+        const Span peak = spanOf(figure(QStringLiteral("check20000"), QStringLiteral("peak")));
+        line(QStringLiteral("peak resident size of lir-settings check, 20,000 settings"),
+             spanText(peak, mbText), QStringLiteral("—"), QStringLiteral("—"),
+             QStringLiteral("≤ 150 MB"), verdict(peak, 150e6));
     }
     if (m_Rows.contains(QStringLiteral("memory10000"))) {
         const QString row = QStringLiteral("memory10000");

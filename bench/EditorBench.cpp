@@ -166,12 +166,13 @@ EditorBench::~EditorBench() = default;
 
 QStringList EditorBench::rowNames()
 {
-    return {
-        QStringLiteral("load1000"),   QStringLiteral("load10000"),   QStringLiteral("load20000"),
-        QStringLiteral("click500"),   QStringLiteral("save10000"),   QStringLiteral("html10000"),
-        QStringLiteral("pdf10000"),   QStringLiteral("memory10000"), QStringLiteral("widgets10000"),
-        QStringLiteral("read"),       QStringLiteral("write"),       QStringLiteral("read115200"),
-        QStringLiteral("write115200")};
+    return {QStringLiteral("load1000"),     QStringLiteral("load10000"),
+            QStringLiteral("load20000"),    QStringLiteral("click500"),
+            QStringLiteral("save10000"),    QStringLiteral("html10000"),
+            QStringLiteral("pdf10000"),     QStringLiteral("memory10000"),
+            QStringLiteral("widgets10000"), QStringLiteral("read"),
+            QStringLiteral("write"),        QStringLiteral("read115200"),
+            QStringLiteral("write115200"),  QStringLiteral("check20000")};
 }
 
 bool EditorBench::run(const QString& name, Figures& figures, QString& error)
@@ -191,6 +192,8 @@ bool EditorBench::run(const QString& name, Figures& figures, QString& error)
         done = memory(figures);
     else if (name == QLatin1String("widgets10000"))
         done = bareWidgets(figures);
+    else if (name == QLatin1String("check20000"))
+        done = check(figures, error);
     else if (name.startsWith(QLatin1String("read")) || name.startsWith(QLatin1String("write")))
         done = link(name.startsWith(QLatin1String("write")),
                     name.endsWith(QLatin1String("115200")) ? 115200 : 0, figures, error);
@@ -240,6 +243,34 @@ bool EditorBench::save(Figures& figures)
     figures << qMakePair(QStringLiteral("save"),
                          fastest([work, &fileName] { work->slotSaveDomDocumentToXML(fileName); }));
     return QFileInfo(fileName).size() > 0;
+}
+
+// `lir-settings check` as a user runs it, against the bare parse of the same
+// text in this process; the peak resident size of the largest run.
+bool EditorBench::check(Figures& figures, QString& error)
+{
+    const QByteArray text = generated(20000);
+    const QString fileName = m_TempDir + QStringLiteral("/check.xml");
+    QFile file(fileName);
+    if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size()) {
+        error = file.errorString();
+        return false;
+    }
+    file.close();
+    bool clean = true;
+    figures << qMakePair(QStringLiteral("check"), fastest([this, &fileName, &clean] {
+                             QProcess tool;
+                             tool.start(m_ToolsDir + QStringLiteral("/lir-settings"),
+                                        {QStringLiteral("check"), fileName});
+                             clean = tool.waitForFinished(-1) && tool.exitCode() == 0 && clean;
+                         }));
+    figures << qMakePair(QStringLiteral("parse"), bareParse(text));
+    struct rusage children = {};
+    getrusage(RUSAGE_CHILDREN, &children);
+    figures << qMakePair(QStringLiteral("peak"), double(children.ru_maxrss) * 1024.0);
+    if (!clean)
+        error = QStringLiteral("lir-settings check found something in a generated document");
+    return clean;
 }
 
 bool EditorBench::reportHtml(Figures& figures)

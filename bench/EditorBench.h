@@ -37,6 +37,7 @@ private:
     bool load(int settings, Figures& figures);
     bool click(Figures& figures);
     bool save(Figures& figures);
+    bool check(Figures& figures, QString& error);
     bool reportHtml(Figures& figures);
     bool reportPdf(Figures& figures);
     bool link(bool write, int baud, Figures& figures, QString& error);
