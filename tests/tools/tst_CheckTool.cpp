@@ -3,6 +3,7 @@
 #include "common/ToolRun.h"
 #include "document/XMLWork.h"
 
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -40,6 +41,19 @@ private slots:
             m_Dir.filePath(QStringLiteral("good.xml")),
             "<lir1Settings formatVerMaj='1'><container name='A'>"
             "<signal name='s' type='string' value='x'/></container></lir1Settings>"));
+    }
+
+    // The tool reads documents through the settings model: it loads no
+    // widget library, and so builds no screen.
+    void linksNoWidgets()
+    {
+        QProcess ldd;
+        ldd.start(QStringLiteral("ldd"), {QStringLiteral(LIR_TOOLS_DIR "/lir-settings")});
+        QVERIFY(ldd.waitForFinished(30000));
+        const QByteArray libraries = ldd.readAllStandardOutput();
+        QVERIFY(libraries.contains("Qt5Core"));
+        QVERIFY(!libraries.contains("Qt5Widgets"));
+        QVERIFY(!libraries.contains("Qt5PrintSupport"));
     }
 
     void check_data()
