@@ -1,8 +1,8 @@
 #include "conditions/ConditionLint.h"
 
 #include "conditions/ConditionDecision.h"
-#include "document/SettingsModel.h"
 #include "document/MessageValue.h"
+#include "document/SettingsModel.h"
 
 #include <QDomDocument>
 #include <QSet>
@@ -15,17 +15,13 @@ QList<ConditionLint::Finding> ConditionLint::findings(const QDomDocument& docume
         keys.insert(setting.key);
     QList<Finding> found;
     for (const QDomElement& list : loaded.conditionLists) {
-        for (QDomElement c = list.firstChildElement(QStringLiteral("c")); !c.isNull();
-             c = c.nextSiblingElement(QStringLiteral("c"))) {
-            const QString s = c.attribute(QStringLiteral("s"));
-            const QString o = c.attribute(QStringLiteral("o"));
-            if (!keys.contains(s))
-                found.append(
-                    {c.lineNumber(), QStringLiteral("condition s=\"%1\" matches no setting's key")
-                                         .arg(MessageValue::shortened(s))});
-            if (ConditionDecision::operatorOf(o) == ConditionDecision::NoOperator)
-                found.append({c.lineNumber(), QStringLiteral("condition o=\"%1\" names no operator")
-                                                  .arg(MessageValue::shortened(o))});
+        for (const SettingsModel::Condition& c : SettingsModel::conditionsOf(list)) {
+            if (!keys.contains(c.s))
+                found.append({c.line, QStringLiteral("condition s=\"%1\" matches no setting's key")
+                                          .arg(MessageValue::shortened(c.s))});
+            if (c.op == ConditionDecision::NoOperator)
+                found.append({c.line, QStringLiteral("condition o=\"%1\" names no operator")
+                                          .arg(MessageValue::shortened(c.o))});
         }
     }
     return found;

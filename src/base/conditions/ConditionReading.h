@@ -1,6 +1,7 @@
 #pragma once
 
 #include "conditions/HideCond.h"
+#include "document/SettingsModel.h"
 
 #include <QDomElement>
 #include <QList>
@@ -9,13 +10,12 @@
 template <typename Target>
 void appendConditions(QList<HideCond<Target>>& list, Target* target, const QDomElement& hideConds)
 {
-    for (QDomElement c = hideConds.firstChildElement(QStringLiteral("c")); !c.isNull();
-         c = c.nextSiblingElement(QStringLiteral("c"))) {
+    for (const SettingsModel::Condition& condition : SettingsModel::conditionsOf(hideConds)) {
         HideCond<Target> cond;
         cond.target = target;
-        cond.s = c.attribute(QStringLiteral("s"));
-        cond.op = ConditionDecision::operatorOf(c.attribute(QStringLiteral("o")));
-        cond.value = c.attribute(QStringLiteral("v")).toInt();
+        cond.s = condition.s;
+        cond.op = condition.op;
+        cond.value = condition.value;
         list.append(cond);
     }
 }

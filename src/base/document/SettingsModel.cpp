@@ -13,23 +13,6 @@
 #include <utility>
 
 namespace {
-QVector<SettingsModel::Condition> conditionsOf(const QDomElement& hideConds)
-{
-    QVector<SettingsModel::Condition> conditions;
-    for (QDomElement c = hideConds.firstChildElement(QStringLiteral("c")); !c.isNull();
-         c = c.nextSiblingElement(QStringLiteral("c"))) {
-        SettingsModel::Condition condition;
-        condition.s = c.attribute(QStringLiteral("s"));
-        condition.o = c.attribute(QStringLiteral("o"));
-        condition.v = c.attribute(QStringLiteral("v"));
-        condition.op = ConditionDecision::operatorOf(condition.o);
-        condition.value = condition.v.toInt();
-        condition.line = c.lineNumber();
-        conditions.append(condition);
-    }
-    return conditions;
-}
-
 // The check state of each button of a source line once its value is loaded:
 // pairs (object name, checked). Radio buttons start unchosen, and of several
 // with the value's key only the last stays chosen.
@@ -135,6 +118,23 @@ private:
     std::deque<int> m_Indexes;
     QHash<std::pair<int, QString>, int> m_Siblings;
 };
+
+QVector<SettingsModel::Condition> SettingsModel::conditionsOf(const QDomElement& hideConds)
+{
+    QVector<SettingsModel::Condition> conditions;
+    for (QDomElement c = hideConds.firstChildElement(QStringLiteral("c")); !c.isNull();
+         c = c.nextSiblingElement(QStringLiteral("c"))) {
+        Condition condition;
+        condition.s = c.attribute(QStringLiteral("s"));
+        condition.o = c.attribute(QStringLiteral("o"));
+        condition.v = c.attribute(QStringLiteral("v"));
+        condition.op = ConditionDecision::operatorOf(condition.o);
+        condition.value = condition.v.toInt();
+        condition.line = c.lineNumber();
+        conditions.append(condition);
+    }
+    return conditions;
+}
 
 QStringList SettingsModel::Setting::itemKeys() const
 {

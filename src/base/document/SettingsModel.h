@@ -118,6 +118,8 @@ public:
     // `item` of the first `namedValues` and the elements that follow it
     // directly, up to the first node that is not an element.
     static QVector<Item> itemsOf(const QDomElement& signal);
+    // The conditions of a `hideConds` element, one per `c` child.
+    static QVector<Condition> conditionsOf(const QDomElement& hideConds);
     // Whether a check box or radio button of a source shows as checked for
     // conditions and for the report; an undetermined box (a flags item or a
     // bit without a value) counts as clear, as it would be written.
