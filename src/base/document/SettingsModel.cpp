@@ -214,10 +214,11 @@ QVector<SettingsModel::Message> SettingsModel::lineFaults(const QDomElement& sig
             }
         }
     }
-    const bool limitsHint =
-        signal.hasAttribute(QStringLiteral("min")) && signal.hasAttribute(QStringLiteral("max"));
+    // The hint names the letters only without limits and with a length.
     const QString letters = signal.attribute(QStringLiteral("letters"));
-    if (!limitsHint && signal.hasAttribute(QStringLiteral("lenMax")) && !letters.isEmpty() &&
+    if (!letters.isEmpty() && signal.hasAttribute(QStringLiteral("lenMax")) &&
+        !(signal.hasAttribute(QStringLiteral("min")) &&
+          signal.hasAttribute(QStringLiteral("max"))) &&
         !lettersKnown(symbols.symbolCode(letters)))
         faults.append(
             elementFault(QStringLiteral("Error attribute(\"letters\")"), QString(), signal));

@@ -168,12 +168,16 @@ QString DocumentValueChecker::problemOf(const QDomElement& signal, const SymbolT
         return numberProblem(signal, value);
     case xmlstring:
         return stringProblem(signal, value, symbols);
-    case xmlmacAddress:
-        return addressProblem(MACValidator(nullptr, QString()), value, 17,
-                              QStringLiteral("a MAC address"));
-    case xmlipAddress:
-        return addressProblem(IP4Validator(nullptr, QString()), value, 16,
-                              QStringLiteral("an IP address"));
+    case xmlmacAddress: {
+        // Without a default address the validators hold no state: one each
+        // serves every value.
+        static const MACValidator mac(nullptr, QString());
+        return addressProblem(mac, value, 17, QStringLiteral("a MAC address"));
+    }
+    case xmlipAddress: {
+        static const IP4Validator ip(nullptr, QString());
+        return addressProblem(ip, value, 16, QStringLiteral("an IP address"));
+    }
     case xmlenum:
         return enumProblem(signal, value);
     case xmlFlags:
@@ -198,6 +202,12 @@ QString DocumentValueChecker::stringProblem(const QDomElement& signal, const QSt
     const QString letters = signal.attribute(QStringLiteral("letters"));
     const std::unique_ptr<QValidator> validator(newStringValidator(symbols.symbolCode(letters)));
     if (!validator)
+        return QString();
+    // The sets of letters refuse single characters: a value they take whole
+    // holds none they refuse, and a load checks it in one call.
+    QString whole = value;
+    int wholePosition = 0;
+    if (validator->validate(whole, wholePosition) != QValidator::Invalid)
         return QString();
     // Character by character, so that the finding names the refused one;
     // code points keep a surrogate pair whole.
