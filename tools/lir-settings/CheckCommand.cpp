@@ -13,21 +13,22 @@
 LIR_TOOL_COMMAND(CheckCommand)
 
 namespace {
-int printDocumentFindings(const QString& fileName, const QDomDocument& document, QTextStream& out)
+int printDocumentFindings(const QString& fileName, const LoadedDocument& loaded, QTextStream& out)
 {
     int printed = 0;
-    const QDomElement root = document.documentElement();
+    const QDomElement root = loaded.document().documentElement();
     if (!root.hasAttribute(QStringLiteral("formatVerMaj"))) {
         out << fileName << ':' << root.lineNumber()
             << ": the document element has no formatVerMaj\n";
         ++printed;
     }
-    for (const DocumentValueChecker::Finding& finding : DocumentValueChecker(document).findings()) {
+    for (const DocumentValueChecker::Finding& finding :
+         DocumentValueChecker(loaded.document()).findings(loaded.model())) {
         out << fileName << ':' << finding.line << ": setting \"" << finding.label << "\" in \""
             << finding.container << "\": " << finding.problem << '\n';
         ++printed;
     }
-    for (const ConditionLint::Finding& finding : ConditionLint::findings(document)) {
+    for (const ConditionLint::Finding& finding : ConditionLint::findings(loaded.model())) {
         out << fileName << ':' << finding.line << ": " << finding.message << '\n';
         ++printed;
     }
@@ -92,5 +93,5 @@ int CheckCommand::check(PrintingDialogs& dialogs, const QString& fileName, QText
         return 1;
     }
     loaded.tellLoadMessages();
-    return printDocumentFindings(fileName, loaded.document(), out);
+    return printDocumentFindings(fileName, loaded, out);
 }

@@ -9,7 +9,11 @@
 
 QList<ConditionLint::Finding> ConditionLint::findings(const QDomDocument& document)
 {
-    const SettingsModel loaded = SettingsModel::of(document);
+    return findings(SettingsModel::of(document));
+}
+
+QList<ConditionLint::Finding> ConditionLint::findings(const SettingsModel& loaded)
+{
     QSet<QString> keys;
     for (const SettingsModel::Setting& setting : loaded.settings)
         keys.insert(setting.key);

@@ -4,6 +4,7 @@
 #include <QString>
 
 class QDomDocument;
+class SettingsModel;
 
 // Finds the visibility conditions of a document that can never act: those
 // whose `s` matches no setting's key and those whose `o` names no operator.
@@ -20,4 +21,5 @@ public:
     };
 
     static QList<Finding> findings(const QDomDocument& document);
+    static QList<Finding> findings(const SettingsModel& model);
 };

@@ -133,8 +133,13 @@ DocumentValueChecker::DocumentValueChecker(const QDomDocument& document) : m_Doc
 
 QVector<DocumentValueChecker::Finding> DocumentValueChecker::findings() const
 {
+    return findings(SettingsModel::of(m_Document));
+}
+
+QVector<DocumentValueChecker::Finding>
+DocumentValueChecker::findings(const SettingsModel& model) const
+{
     QVector<Finding> found;
-    const SettingsModel model = SettingsModel::of(m_Document);
     for (const SettingsModel::Setting& setting : model.settings) {
         const QString problem = problemOf(setting.element);
         if (!problem.isEmpty()) {

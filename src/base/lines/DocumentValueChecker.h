@@ -6,6 +6,7 @@
 #include <QVector>
 
 class QDomDocument;
+class SettingsModel;
 class QDomElement;
 
 // Finds the values of a settings document that the setting lines would
@@ -28,6 +29,8 @@ public:
     // The findings for every setting the loader makes a line of, in document
     // order.
     QVector<Finding> findings() const;
+    // The same for a model made of the document already.
+    QVector<Finding> findings(const SettingsModel& model) const;
     // What is wrong with the value of one `signal` element; empty when it
     // is fine (an empty value is fine for every kind but numbers).
     QString problemOf(const QDomElement& signal) const;
