@@ -1,6 +1,5 @@
 #include "document/SettingsComparison.h"
 
-#include "document/DocumentWalk.h"
 #include "document/ValueCodec.h"
 
 #include <QDomDocument>
@@ -150,7 +149,7 @@ struct Markup
 };
 
 // The document element's markup, then each container's and setting's in the
-// walk's order, which is the snapshot's.
+// model's order.
 struct DocumentMarkup
 {
     Markup document;
@@ -218,35 +217,15 @@ Markup markupOf(const QDomElement& element, bool named)
     return markup;
 }
 
-class MarkupWalk : public DocumentWalk<const int>
-{
-public:
-    explicit MarkupWalk(DocumentMarkup& markup) : m_Markup(markup) {}
-
-protected:
-    const int* takeContainer(const QDomElement& element, const int* parent) override
-    {
-        Q_UNUSED(parent);
-        m_Markup.containers.append(markupOf(element, true));
-        static const int taken = 0;
-        return &taken;
-    }
-    void takeSetting(const QDomElement& signal, const int* container) override
-    {
-        Q_UNUSED(container);
-        m_Markup.settings.append(markupOf(signal, true));
-    }
-
-private:
-    DocumentMarkup& m_Markup;
-};
-
-DocumentMarkup documentMarkup(const QDomDocument& document)
+// The markup of the elements the model took, in its order.
+DocumentMarkup documentMarkup(const SettingsModel& model, const QDomDocument& document)
 {
     DocumentMarkup markup;
-    const QDomElement root = document.documentElement();
-    markup.document = markupOf(root, false);
-    MarkupWalk(markup).walk(root, nullptr, false);
+    markup.document = markupOf(document.documentElement(), false);
+    for (const SettingsModel::Container& container : model.containers)
+        markup.containers.append(markupOf(container.element, true));
+    for (const SettingsModel::Setting& setting : model.settings)
+        markup.settings.append(markupOf(setting.element, true));
     return markup;
 }
 
@@ -513,8 +492,8 @@ QVector<Difference> SettingsComparison::compare(const QDomDocument& a, const QDo
     const SettingsModel modelB = SettingsModel::of(b);
     if (mode == Mode::ByMeaning)
         return compare(modelA, modelB, includeHidden);
-    const DocumentMarkup markupA = documentMarkup(a);
-    const DocumentMarkup markupB = documentMarkup(b);
+    const DocumentMarkup markupA = documentMarkup(modelA, a);
+    const DocumentMarkup markupB = documentMarkup(modelB, b);
     return Matcher(modelA, modelB, includeHidden, &markupA, &markupB).run();
 }
 
