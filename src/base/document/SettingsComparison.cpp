@@ -1,11 +1,10 @@
 #include "document/SettingsComparison.h"
 
+#include "document/SettingsMatch.h"
 #include "document/ValueCodec.h"
 
 #include <QDomDocument>
-#include <QHash>
 #include <QMap>
-#include <QSet>
 
 using Setting = SettingsModel::Setting;
 using Difference = SettingsComparison::Difference;
@@ -267,8 +266,8 @@ Difference::Visibility visibility(bool hiddenA, bool hiddenB)
 }
 } // namespace
 
-// Matches the containers and settings of the two sides and collects the
-// differences in their order.
+// Walks the matched containers and settings of the two sides and collects
+// the differences in their order.
 class SettingsComparison::Matcher
 {
 public:
@@ -276,78 +275,32 @@ public:
     // written.
     Matcher(const SettingsModel& a, const SettingsModel& b, bool includeHidden,
             const DocumentMarkup* markupA = nullptr, const DocumentMarkup* markupB = nullptr)
-        : m_A(a), m_B(b), m_IncludeHidden(includeHidden), m_MarkupA(markupA), m_MarkupB(markupB),
-          m_LabelsA(a.settings.size()), m_LabelsB(b.settings.size())
+        : m_A(a), m_B(b), m_Match(a, b), m_IncludeHidden(includeHidden), m_MarkupA(markupA),
+          m_MarkupB(markupB)
     {
-        indexSide(a, m_PathsA, m_SettingsA);
-        indexSide(b, m_PathsB, m_SettingsB);
-        for (int ca = 0; ca < a.containers.size(); ++ca) {
-            const int cb = m_PathsB.value(a.containers.at(ca).path, -1);
-            if (cb >= 0)
-                label(m_SettingsA.at(ca), m_SettingsB.at(cb));
-        }
     }
 
     QVector<Difference> run()
     {
         compareDocuments();
         for (int ca = 0; ca < m_A.containers.size(); ++ca) {
-            const int cb = m_PathsB.value(m_A.containers.at(ca).path, -1);
-            if (cb >= 0 && m_MarkupA)
+            const int cb = m_Match.containerInB(ca);
+            if (cb < 0)
+                continue;
+            if (m_MarkupA)
                 compareContainerMarkup(ca, cb);
-            if (cb >= 0)
-                compareContainer(m_SettingsA.at(ca), m_SettingsB.at(cb));
+            for (int sa : m_Match.settingsOfA(ca)) {
+                const int sb = m_Match.settingInB(sa);
+                if (sb >= 0)
+                    compareSetting(sa, sb);
+            }
         }
-        oneSided(m_A, m_LabelsA, m_SettingsA, m_PathsB, m_LabelledB, Difference::OnlyInA);
-        oneSided(m_B, m_LabelsB, m_SettingsB, m_PathsA, m_LabelledA, Difference::OnlyInB);
+        oneSided(Difference::OnlyInA);
+        oneSided(Difference::OnlyInB);
         return m_Differences;
     }
 
 private:
-    static void indexSide(const SettingsModel& side, QHash<QString, int>& paths,
-                          QVector<QVector<int>>& settings)
-    {
-        settings.resize(side.containers.size());
-        for (int c = 0; c < side.containers.size(); ++c)
-            paths.insert(side.containers.at(c).path, c);
-        for (int s = 0; s < side.settings.size(); ++s)
-            settings[side.settings.at(s).container].append(s);
-    }
-
-    void label(const QVector<int>& inA, const QVector<int>& inB)
-    {
-        QHash<QString, int> namesA;
-        QHash<QString, int> namesB;
-        for (int s : inA)
-            ++namesA[m_A.settings.at(s).name];
-        for (int s : inB)
-            ++namesB[m_B.settings.at(s).name];
-        const auto repeated = [&](const QString& name) {
-            return namesA.value(name) > 1 || namesB.value(name) > 1;
-        };
-        labelSide(m_A, inA, repeated, m_LabelsA, m_LabelledA);
-        labelSide(m_B, inB, repeated, m_LabelsB, m_LabelledB);
-    }
-
-    template <typename Repeated>
-    static void labelSide(const SettingsModel& side, const QVector<int>& settings,
-                          const Repeated& repeated, QVector<QString>& labels,
-                          QSet<QString>& labelled)
-    {
-        QHash<QString, int> seen;
-        for (int s : settings) {
-            const Setting& setting = side.settings.at(s);
-            QString label = setting.name;
-            if (repeated(setting.name))
-                label += QStringLiteral(" [") + setting.key + QLatin1Char(']');
-            const int count = ++seen[label];
-            if (count > 1)
-                label += QStringLiteral(" #") + QString::number(count);
-            labels[s] = label;
-            labelled.insert(side.containers.at(setting.container).path + QLatin1Char('\n') + label);
-        }
-    }
-
     void compareDocuments()
     {
         if (m_MarkupA) {
@@ -365,18 +318,6 @@ private:
             add(Difference::Document, {}, {}, QStringLiteral("symbols"),
                 shown(m_A.symbols.join(QLatin1Char(' '))),
                 shown(m_B.symbols.join(QLatin1Char(' '))), Difference::Shown);
-    }
-
-    void compareContainer(const QVector<int>& inA, const QVector<int>& inB)
-    {
-        QHash<QString, int> byLabel;
-        for (int s : inB)
-            byLabel.insert(m_LabelsB.at(s), s);
-        for (int sa : inA) {
-            const int sb = byLabel.value(m_LabelsA.at(sa), -1);
-            if (sb >= 0)
-                compareSetting(sa, sb);
-        }
     }
 
     void compareContainerMarkup(int ca, int cb)
@@ -399,7 +340,7 @@ private:
         if (hidden == Difference::Hidden && !m_IncludeHidden)
             return;
         const QString& path = m_A.containers.at(a.container).path;
-        const QString& label = m_LabelsA.at(sa);
+        const QString& label = m_Match.labelOfA(sa);
         const QVector<Declared> declared =
             m_MarkupA ? markupDifferences(m_MarkupA->settings.at(sa), m_MarkupB->settings.at(sb))
                       : declarations(a, b);
@@ -414,34 +355,35 @@ private:
             add(Difference::Value, path, label, QString(), textA, textB, hidden);
     }
 
-    void oneSided(const SettingsModel& side, const QVector<QString>& labels,
-                  const QVector<QVector<int>>& settings, const QHash<QString, int>& otherPaths,
-                  const QSet<QString>& otherLabelled, Difference::Kind kind)
+    // What only one side has: a container whose enclosing container the
+    // other side has (everything inside a missing container is missing with
+    // it), and the settings the other side lacks in the containers both have.
+    void oneSided(Difference::Kind kind)
     {
-        const auto text = [kind](const QString& value) {
-            return std::make_pair(kind == Difference::OnlyInA ? value : QString(),
-                                  kind == Difference::OnlyInB ? value : QString());
-        };
+        const bool sideA = kind == Difference::OnlyInA;
+        const SettingsModel& side = sideA ? m_A : m_B;
         for (int c = 0; c < side.containers.size(); ++c) {
             const SettingsModel::Container& container = side.containers.at(c);
-            if (!otherPaths.contains(container.path)) {
-                // Everything inside a missing container is missing with it.
+            const auto other = [&](int ownContainer) {
+                return sideA ? m_Match.containerInB(ownContainer)
+                             : m_Match.containerInA(ownContainer);
+            };
+            if (other(c) < 0) {
                 const int parent = container.parent;
-                if ((parent < 0 || otherPaths.contains(side.containers.at(parent).path)) &&
-                    (m_IncludeHidden || !container.hidden)) {
+                if ((parent < 0 || other(parent) >= 0) && (m_IncludeHidden || !container.hidden))
                     add(kind, container.path, QString(), QString(), QString(), QString(),
                         container.hidden ? Difference::Hidden : Difference::Shown, true);
-                }
                 continue;
             }
-            for (int s : settings.at(c)) {
+            for (int s : sideA ? m_Match.settingsOfA(c) : m_Match.settingsOfB(c)) {
                 const Setting& setting = side.settings.at(s);
-                if (otherLabelled.contains(container.path + QLatin1Char('\n') + labels.at(s)) ||
-                    (setting.hidden && !m_IncludeHidden))
+                const int match = sideA ? m_Match.settingInB(s) : m_Match.settingInA(s);
+                if (match >= 0 || (setting.hidden && !m_IncludeHidden))
                     continue;
-                const auto [a, b] =
-                    text(m_MarkupA ? shown(setting.value) : SettingsComparison::valueText(setting));
-                add(kind, container.path, labels.at(s), QString(), a, b,
+                const QString value =
+                    m_MarkupA ? shown(setting.value) : SettingsComparison::valueText(setting);
+                add(kind, container.path, sideA ? m_Match.labelOfA(s) : m_Match.labelOfB(s),
+                    QString(), sideA ? value : QString(), sideA ? QString() : value,
                     setting.hidden ? Difference::Hidden : Difference::Shown);
             }
         }
@@ -465,17 +407,10 @@ private:
 
     const SettingsModel& m_A;
     const SettingsModel& m_B;
+    const SettingsMatch m_Match;
     const bool m_IncludeHidden;
     const DocumentMarkup* const m_MarkupA;
     const DocumentMarkup* const m_MarkupB;
-    QHash<QString, int> m_PathsA;
-    QHash<QString, int> m_PathsB;
-    QVector<QVector<int>> m_SettingsA; // by container
-    QVector<QVector<int>> m_SettingsB;
-    QVector<QString> m_LabelsA; // by setting; empty in unmatched containers
-    QVector<QString> m_LabelsB;
-    QSet<QString> m_LabelledA; // "path\nlabel"
-    QSet<QString> m_LabelledB;
     QVector<Difference> m_Differences;
 };
 
@@ -518,4 +453,11 @@ QString SettingsComparison::valueText(const Setting& setting)
     if (setting.kind == xmlenum)
         return shown(enumChoice(setting));
     return shown(setting.value);
+}
+
+bool SettingsComparison::sameValue(const Setting& a, const Setting& b)
+{
+    QString textA;
+    QString textB;
+    return !valuesDiffer(a, b, false, textA, textB);
 }

@@ -8,10 +8,7 @@
 class QDomDocument;
 
 // The differences between two settings documents, A and B, setting by
-// setting. Containers are matched by their path, settings by container path
-// and name; where a name repeats within a container (on either side) the
-// setting's key is added to it ("Name [key]"), and where name and key repeat
-// as well, the second and later ones get "#2", "#3", ...
+// setting, matched as SettingsMatch matches them.
 class SettingsComparison
 {
 public:
@@ -69,6 +66,11 @@ public:
     // decimal number compares as text, so that a document never differs from
     // itself.
     static bool sameNumber(const QString& a, const QString& b);
+
+    // Whether two matched settings hold one value as diff compares values:
+    // numbers by sameNumber, flags item by item by key, enums by the chosen
+    // item's name, bits by being set; of two kinds, and the rest, as text.
+    static bool sameValue(const SettingsModel::Setting& a, const SettingsModel::Setting& b);
 
     // The value as the line shows it: flags as "Item set, Item clear, ...",
     // enum as the chosen item's name, others as written; "" when empty.
