@@ -3,6 +3,7 @@
 #include "dialogs/UserDialogs.h"
 #include "document/DocumentInput.h"
 #include "document/DocumentParser.h"
+#include "document/LoadedDocument.h"
 #include "link/ControllerCommands.h"
 
 #include <QDomDocument>
@@ -60,19 +61,34 @@ bool DocumentSource::readPort(const QString& device, QByteArray& text)
 bool DocumentSource::parse(const QString& name, const QByteArray& text, QDomDocument& document,
                            QTextStream& err)
 {
-    const DocumentParser::Result parsed = DocumentParser::parse(text, document);
+    return !refused(name, DocumentParser::parse(text, document), document, err);
+}
+
+bool DocumentSource::load(const QString& source, LoadedDocument& loaded, QTextStream& err)
+{
+    QByteArray text;
+    if (!read(source, text, err))
+        return false;
+    DocumentParser::Result parsed;
+    loaded.load(text, parsed);
+    return !refused(name(source), parsed, loaded.document(), err);
+}
+
+bool DocumentSource::refused(const QString& name, const DocumentParser::Result& parsed,
+                             const QDomDocument& document, QTextStream& err)
+{
     if (!parsed.parsed) {
         err << "lir-settings: " << name << ':';
         if (parsed.line > 0)
             err << parsed.line << ':' << parsed.column << ':';
         err << " not a settings document: " << parsed.reason << '\n';
-        return false;
+        return true;
     }
     const QString problem = notSettingsDocument(document);
     if (problem.isEmpty())
-        return true;
+        return false;
     err << "lir-settings: " << name << ':' << problem << '\n';
-    return false;
+    return true;
 }
 
 QString DocumentSource::notSettingsDocument(const QDomDocument& document)

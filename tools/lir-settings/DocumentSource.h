@@ -1,8 +1,11 @@
 #pragma once
 
+#include "document/DocumentParser.h"
+
 #include <QByteArray>
 #include <QString>
 
+class LoadedDocument;
 class QDomDocument;
 class QTextStream;
 
@@ -28,6 +31,10 @@ public:
     // `err`, when it is no settings document.
     static bool parse(const QString& name, const QByteArray& text, QDomDocument& document,
                       QTextStream& err);
+    // Reads and loads the document of `source` without telling its load
+    // messages; false, with the reason on `err` as parse() gives it, when
+    // it cannot be had or is no settings document.
+    static bool load(const QString& source, LoadedDocument& loaded, QTextStream& err);
     // Reads the controller's document out of `device`.
     static bool readPort(const QString& device, QByteArray& text);
 
@@ -37,5 +44,7 @@ public:
     static QString notSettingsDocument(const QDomDocument& document);
 
 private:
+    static bool refused(const QString& name, const DocumentParser::Result& parsed,
+                        const QDomDocument& document, QTextStream& err);
     static bool readFileOrInput(const QString& source, QByteArray& text, QString& reason);
 };

@@ -1,20 +1,26 @@
 #include "document/LoadedDocument.h"
 
 #include "dialogs/UserDialogs.h"
-#include "document/DocumentParser.h"
 #include "document/ModelName.h"
 #include "document/ValueCodec.h"
 
 LoadedDocument::Result LoadedDocument::load(const QByteArray& text)
 {
+    DocumentParser::Result parsed;
+    const Result result = load(text, parsed);
+    if (result == Result::Refused)
+        UserDialogs::about(nullptr, DocumentParser::errorTitle(), parsed.message());
+    return result;
+}
+
+LoadedDocument::Result LoadedDocument::load(const QByteArray& text, DocumentParser::Result& parsed)
+{
     m_Document = QDomDocument();
     m_Model = SettingsModel();
     m_Text.clear();
-    const DocumentParser::Result parsed = DocumentParser::parse(text, m_Document);
-    if (!parsed.parsed) {
-        UserDialogs::about(nullptr, DocumentParser::errorTitle(), parsed.message());
+    parsed = DocumentParser::parse(text, m_Document);
+    if (!parsed.parsed)
         return Result::Refused;
-    }
     m_Text.setSource(text);
     m_Model = SettingsModel::of(m_Document);
     return Result::Loaded;

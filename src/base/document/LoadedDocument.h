@@ -1,5 +1,6 @@
 #pragma once
 
+#include "document/DocumentParser.h"
 #include "document/DocumentText.h"
 #include "document/SettingsModel.h"
 
@@ -20,6 +21,9 @@ public:
     };
 
     Result load(const QByteArray& text);
+    // The same, but a text that does not parse is not told: `parsed` says
+    // why.
+    Result load(const QByteArray& text, DocumentParser::Result& parsed);
     // Tells through the dialog seam what the editor says while it builds its
     // screens for the loaded document.
     void tellLoadMessages() const;

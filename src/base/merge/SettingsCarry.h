@@ -1,0 +1,32 @@
+#pragma once
+
+#include "merge/CarryReport.h"
+#include "merge/ValueCarry.h"
+
+class SettingsModel;
+class SymbolTable;
+
+// Carries the values of one settings document (FROM) into another (ONTO),
+// setting by matching setting, as a firmware update needs them carried into
+// the new firmware's document. Only `value` attributes of ONTO change. Each
+// setting of ONTO is carried, kept (no match in FROM, or the same value) or
+// refused (ONTO's declaration does not take FROM's value, which ONTO keeps);
+// each setting of FROM without a match in ONTO is dropped. Hidden settings
+// carry like any other: a hidden value is still the machine's.
+class SettingsCarry
+{
+public:
+    // Writes into the elements of `onto`'s document; `ontoSymbols` are its
+    // symbols. The report counts carried, kept, refused and dropped, and
+    // lists each refused and dropped setting and flags item.
+    static CarryReport carry(const SettingsModel& from, const SettingsModel& onto,
+                             const SymbolTable& ontoSymbols);
+
+    // The lines of one carried value: its refusal and its flags items that
+    // one side lacks.
+    static void addLines(const ValueCarry::Result& result, const QString& path,
+                         const QString& label, CarryReport& report);
+    // The line of a setting whose value has no place to go.
+    static void addDropped(const SettingsModel::Setting& setting, const QString& path,
+                           const QString& label, CarryReport& report);
+};
