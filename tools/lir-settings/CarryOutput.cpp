@@ -30,17 +30,17 @@ bool CarryOutput::apart(const QString& command, const QStringList& inputs, const
 }
 
 ExitCode CarryOutput::finish(const QString& command, const LoadedDocument& target,
-                             const CarryReport& report, const QString& output,
-                             const QString& html, QTextStream& out, QTextStream& err)
+                             const CarryReport& report, const QString& output, const QString& html,
+                             QTextStream& out, QTextStream& err)
 {
     if (!ToolOutput::write(command, output, target.text(), out, err))
         return ExitCode::Error;
     if (html != kStandardOutput)
         (output == kStandardOutput ? err : out) << report.text();
     if (!html.isEmpty() &&
-        !ToolOutput::write(command, html, report.html(QStringLiteral("lir-settings ") + command)
-                                              .toUtf8(),
-                           out, err))
+        !ToolOutput::write(command, html,
+                           report.html(QStringLiteral("lir-settings ") + command).toUtf8(), out,
+                           err))
         return ExitCode::Error;
     return report.clean() ? ExitCode::Success : ExitCode::Failure;
 }

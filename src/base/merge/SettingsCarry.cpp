@@ -34,8 +34,8 @@ CarryReport SettingsCarry::carry(const SettingsModel& from, const SettingsModel&
         report.count(result.outcome == ValueCarry::Outcome::Carried ? kCarried
                      : result.outcome == ValueCarry::Outcome::Kept  ? kKept
                                                                     : kRefused);
-        addLines(result, onto.containers.at(onto.settings.at(s).container).path,
-                 match.labelOfB(s), report);
+        addLines(result, onto.containers.at(onto.settings.at(s).container).path, match.labelOfB(s),
+                 report);
     }
     for (int s = 0; s < from.settings.size(); ++s) {
         if (match.settingInB(s) >= 0)
@@ -61,7 +61,7 @@ void SettingsCarry::addLines(const ValueCarry::Result& result, const QString& pa
 void SettingsCarry::addDropped(const SettingsModel::Setting& setting, const QString& path,
                                const QString& label, CarryReport& report)
 {
-    const QString value = setting.value.isEmpty() ? QStringLiteral("\"\"")
-                                                  : MessageValue::shortened(setting.value);
+    const QString value =
+        setting.value.isEmpty() ? QStringLiteral("\"\"") : MessageValue::shortened(setting.value);
     report.add({kDropped, path, label, value});
 }

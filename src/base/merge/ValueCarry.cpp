@@ -94,8 +94,7 @@ QString ValueCarry::carriedFlags(const Setting& from, const Setting& onto, Resul
             state = statesFrom.at(i);
             changed = true;
         }
-        tokens.append(key + QLatin1Char(':') +
-                      QString::number(state == FlagState::Set ? 1 : 0));
+        tokens.append(key + QLatin1Char(':') + QString::number(state == FlagState::Set ? 1 : 0));
     }
     return changed ? tokens.join(QLatin1Char(' ')) : onto.value;
 }

@@ -33,9 +33,9 @@ public:
     struct Result
     {
         Outcome outcome = Outcome::Kept;
-        QString reason;                 // why it was refused
-        QVector<LoneItem> sourceOnly;   // items the target lacks: their states are lost
-        QVector<LoneItem> targetOnly;   // items the source lacks: the target's states stay
+        QString reason;               // why it was refused
+        QVector<LoneItem> sourceOnly; // items the target lacks: their states are lost
+        QVector<LoneItem> targetOnly; // items the source lacks: the target's states stay
     };
 
     // Writes `from`'s value into `onto.element` (the model's copy of the

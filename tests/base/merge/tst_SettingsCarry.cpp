@@ -1,3 +1,4 @@
+#include "SettingsBodies.h"
 #include "common/TestRegistry.h"
 #include "document/LoadedDocument.h"
 #include "document/SymbolTable.h"
@@ -5,43 +6,7 @@
 
 #include <QTest>
 
-namespace {
-QByteArray document(const QByteArray& body, const char* version = "1")
-{
-    return QByteArray("<lir1Settings formatVerMaj=\"") + version +
-           "\"><symbols symbols_latin=\"1\"/>" + body + "</lir1Settings>";
-}
-
-QByteArray signal(const char* name, const char* type, const char* value,
-                  const QByteArray& more = QByteArray())
-{
-    return QByteArray("<signal name=\"") + name + "\" key=\"" + name + "\" type=\"" + type +
-           "\" value=\"" + value + "\" " + more + "/>";
-}
-
-QByteArray container(const char* name, const QByteArray& settings)
-{
-    return QByteArray("<container name=\"") + name + "\">" + settings + "</container>";
-}
-
-// A flags or enum setting with items of the keys `keys`, each named by the
-// key's digits.
-QByteArray withItems(const char* name, const char* type, const char* value, const QStringList& keys)
-{
-    QByteArray items;
-    for (const QString& key : keys)
-        items += "<item name=\"" + key.right(1).toUtf8() + "\" key=\"" + key.toUtf8() + "\"/>";
-    return signal(name, type, value).replace("/>", "><namedValues>" + items + "</namedValues></signal>");
-}
-
-QStringList valuesOf(const LoadedDocument& loaded)
-{
-    QStringList values;
-    for (const SettingsModel::Setting& setting : loaded.model().settings)
-        values << setting.element.attribute(QStringLiteral("value"));
-    return values;
-}
-} // namespace
+using namespace SettingsBodies;
 
 class TestSettingsCarry : public QObject
 {
@@ -66,12 +31,12 @@ private slots:
             << "carried 2, kept 2, refused 0, dropped 0\n"
             << QStringList{"5", "7.5", "3", "m2"};
         QTest::newRow("refused for each reason, ONTO's value kept")
-            << container("R", signal("kind", "number", "5") +
-                                  signal("max", "number", "12", "max=\"10\"") +
-                                  signal("e", "number", "1.25", "e=\"-1\" max=\"10\"") +
-                                  withItems("key", "enum", "m3", {"m3"}) +
-                                  signal("long", "string", "abcd") +
-                                  signal("latin", "string", "a-b") + signal("ip", "ipAddress", "10.0.0"))
+            << container(
+                   "R",
+                   signal("kind", "number", "5") + signal("max", "number", "12", "max=\"10\"") +
+                       signal("e", "number", "1.25", "e=\"-1\" max=\"10\"") +
+                       withItems("key", "enum", "m3", {"m3"}) + signal("long", "string", "abcd") +
+                       signal("latin", "string", "a-b") + signal("ip", "ipAddress", "10.0.0"))
             << container("R", signal("kind", "string", "x") +
                                   signal("max", "number", "1", "max=\"10\"") +
                                   signal("e", "number", "1", "e=\"-1\" max=\"10\"") +
@@ -85,7 +50,8 @@ private slots:
                "refused R / e: value \"1.25\" does not fit the resolution e=-1\n"
                "refused R / key: value \"m3\" matches no item key\n"
                "refused R / long: value \"abcd\" is longer than lenMax 3\n"
-               "refused R / latin: value \"a-b\" holds \"-\", which letters \"latin\" does not admit\n"
+               "refused R / latin: value \"a-b\" holds \"-\", which letters \"latin\" does not "
+               "admit\n"
                "refused R / ip: value \"10.0.0\" is not an IP address\n"
             << QStringList{"x", "1", "1", "m1", "ab", "cd", "10.0.0.1"};
         QTest::newRow("a moved container is dropped and kept, never guessed")
@@ -110,7 +76,8 @@ private slots:
                "new F / M: item 3 (o3): set\n"
             << QStringList{"o1:1 o2:1 o3:1"};
         QTest::newRow("hidden settings carry")
-            << container("S", signal("On", "bit", "1")) + container("H", signal("V", "number", "4", "max=\"9\""))
+            << container("S", signal("On", "bit", "1")) +
+                   container("H", signal("V", "number", "4", "max=\"9\""))
             << container("S", signal("On", "bit", "1")) +
                    container("H", "<hideConds><c s=\"On\" o=\"NB\" v=\"0\"/></hideConds>" +
                                       signal("V", "number", "2", "max=\"9\""))
@@ -133,7 +100,7 @@ private slots:
         const CarryReport carried =
             SettingsCarry::carry(fromDocument.model(), ontoDocument.model(), symbols);
         QCOMPARE(carried.text(), report);
-        QCOMPARE(valuesOf(ontoDocument).join(QLatin1Char('|')), values.join(QLatin1Char('|')));
+        QCOMPARE(valuesOf(ontoDocument), values.join(QLatin1Char('|')));
     }
 
     // Everything but the carried value stays as ONTO has it: declarations,
@@ -147,15 +114,16 @@ private slots:
             "<signal type=\"bit\" name=\"b\" key=\"b\"/></container></lir1Settings>";
         LoadedDocument from;
         LoadedDocument target;
-        QCOMPARE(from.load(document(container("C", signal("N", "number", "7") +
-                                                        signal("b", "bit", "1")))),
+        QCOMPARE(from.load(document(
+                     container("C", signal("N", "number", "7") + signal("b", "bit", "1")))),
                  LoadedDocument::Result::Loaded);
         QCOMPARE(target.load(onto), LoadedDocument::Result::Loaded);
         SymbolTable symbols;
         QCOMPARE(SettingsCarry::carry(from.model(), target.model(), symbols).countOf("carried"), 2);
         LoadedDocument expected;
         QByteArray edited = onto;
-        edited.replace("value=\"1\"", "value=\"7\"").replace("name=\"b\" key=\"b\"", "name=\"b\" key=\"b\" value=\"1\"");
+        edited.replace("value=\"1\"", "value=\"7\"")
+            .replace("name=\"b\" key=\"b\"", "name=\"b\" key=\"b\" value=\"1\"");
         QCOMPARE(expected.load(edited), LoadedDocument::Result::Loaded);
         QCOMPARE(QString::fromUtf8(target.text()), QString::fromUtf8(expected.text()));
     }
