@@ -82,7 +82,7 @@ QString ValueCarry::carriedFlags(const Setting& from, const Setting& onto, Resul
             result.sourceOnly.append(
                 {from.items.at(i).name, from.items.at(i).key, stateWord(statesFrom.at(i))});
     }
-    QStringList tokens;
+    QVector<ValueCodec::FlagWrite> writes;
     bool changed = false;
     for (int j = 0; j < onto.items.size(); ++j) {
         const QString& key = onto.items.at(j).key;
@@ -94,7 +94,7 @@ QString ValueCarry::carriedFlags(const Setting& from, const Setting& onto, Resul
             state = statesFrom.at(i);
             changed = true;
         }
-        tokens.append(key + QLatin1Char(':') + QString::number(state == FlagState::Set ? 1 : 0));
+        writes.append({key, state == FlagState::Set ? 1 : 0});
     }
-    return changed ? tokens.join(QLatin1Char(' ')) : onto.value;
+    return changed ? ValueCodec::flagsWithDigits(QString(), writes) : onto.value;
 }
