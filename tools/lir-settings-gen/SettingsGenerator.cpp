@@ -51,10 +51,10 @@ QByteArray SettingsGenerator::document()
     m_Counts = Counts();
     m_NextKey = 0;
     m_Text = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<lir1Settings formatVerMaj=\"3\">\n";
-    m_Text += kStep + "<symbols";
+    m_Text += QByteArray(kStep + "<symbols");
     for (int code = 1; code <= 5; ++code)
-        m_Text += QByteArray(" symbols_") + kStringClasses[code - 1].symbol + "=\"" +
-                  numberText(code) + '"';
+        m_Text += QByteArray(QByteArray(" symbols_") + kStringClasses[code - 1].symbol + "=\"" +
+                             numberText(code) + '"');
     m_Text += "/>\n";
     while (wantsMore())
         writeContainer(1, QByteArray());
@@ -73,14 +73,15 @@ void SettingsGenerator::writeContainer(int depth, const QByteArray& parentSwitch
 {
     const QByteArray indent = kStep.repeated(depth);
     const int number = ++m_Counts.containers;
-    m_Text +=
-        indent + "<!-- " + (depth == 1 ? "Раздел " : "Группа ") + numberText(number) + " -->\n";
-    m_Text += indent + "<container name=\"" + (depth == 1 ? "Раздел " : "Группа ") +
-              numberText(number) + "\">\n";
+    m_Text += QByteArray(indent + "<!-- " + (depth == 1 ? "Раздел " : "Группа ") +
+                         numberText(number) + " -->\n");
+    m_Text += QByteArray(indent + "<container name=\"" + (depth == 1 ? "Раздел " : "Группа ") +
+                         numberText(number) + "\">\n");
     if (!parentSwitch.isEmpty() && chance(20)) {
         // The group disappears with its parent's switch.
-        m_Text += indent + kStep + "<hideConds>\n" + indent + kStep + kStep + "<c s=\"" +
-                  parentSwitch + "\" o=\"NB\" v=\"0\"/>\n" + indent + kStep + "</hideConds>\n";
+        m_Text += QByteArray(indent + kStep + "<hideConds>\n" + indent + kStep + kStep + "<c s=\"" +
+                             parentSwitch + "\" o=\"NB\" v=\"0\"/>\n" + indent + kStep +
+                             "</hideConds>\n");
         ++m_Counts.containerConditions;
     }
     // Most groups are small, a few are large.
@@ -94,9 +95,9 @@ void SettingsGenerator::writeContainer(int depth, const QByteArray& parentSwitch
     // lines after it and of nested groups name it.
     QVector<Source> sources;
     const QByteArray switchKey = nextKey();
-    m_Text += indent + kStep + "<signal name=\"Группа " + numberText(number) +
-              " включена\" key=\"" + switchKey + "\" type=\"bit\" value=\"" +
-              (chance(80) ? "1" : "0") + "\"/>\n";
+    m_Text += QByteArray(indent + kStep + "<signal name=\"Группа " + numberText(number) +
+                         " включена\" key=\"" + switchKey + "\" type=\"bit\" value=\"" +
+                         (chance(80) ? "1" : "0") + "\"/>\n");
     ++m_Counts.settings;
     sources.append({switchKey, 'b', 0, 0});
     for (int i = 1; i < size && wantsMore(); ++i)
@@ -107,7 +108,7 @@ void SettingsGenerator::writeContainer(int depth, const QByteArray& parentSwitch
         for (int i = 0; i < children && wantsMore(); ++i)
             writeContainer(depth + 1, switchKey);
     }
-    m_Text += indent + "</container>\n";
+    m_Text += QByteArray(indent + "</container>\n");
 }
 
 void SettingsGenerator::writeSetting(int depth, QVector<Source>& sources)
@@ -146,11 +147,11 @@ void SettingsGenerator::writeSetting(int depth, QVector<Source>& sources)
     if (!conditions.isEmpty())
         ++m_Counts.lineConditions;
     children += conditions;
-    m_Text += indent + "<signal " + attributes;
+    m_Text += QByteArray(indent + "<signal " + attributes);
     if (children.isEmpty())
         m_Text += "/>\n";
     else
-        m_Text += ">\n" + children + indent + "</signal>\n";
+        m_Text += QByteArray(">\n" + children + indent + "</signal>\n");
 }
 
 void SettingsGenerator::writeNumber(QByteArray& attributes, QVector<Source>& sources)

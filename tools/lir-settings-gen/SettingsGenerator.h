@@ -65,6 +65,9 @@ private:
 
     Options m_Options;
     std::mt19937 m_Random;
+    // Pieces are appended as whole byte arrays, which grow geometrically: a
+    // string builder appended in place reserves the exact size and copies
+    // the document again for every piece.
     QByteArray m_Text;
     Counts m_Counts;
     int m_NextKey = 0;

@@ -63,7 +63,10 @@ QString DifferenceReport::text(const QVector<Difference>& differences)
 {
     QString text;
     for (const Difference& difference : differences)
-        text += line(difference) + QLatin1Char('\n');
+        // Appended as a whole string, whose append grows the capacity
+        // geometrically: a string builder appended in place reserves the
+        // exact size and copies the text again for every line.
+        text += QString(line(difference) + QLatin1Char('\n'));
     return text;
 }
 
@@ -86,10 +89,11 @@ QString DifferenceReport::html(const QVector<Difference>& differences, const QSt
             field = QStringLiteral("value");
         else if (difference.kind == Difference::Declaration)
             field = QStringLiteral("declared ") + difference.field;
-        page += QStringLiteral("<tr>") + cell(mark(difference)) + cell(difference.path) +
-                cell(difference.container ? QStringLiteral("(container)") : difference.label) +
-                cell(field) + cell(difference.a) + cell(difference.b) +
-                cell(hiddenNote(difference)) + QStringLiteral("</tr>\n");
+        page +=
+            QString(QStringLiteral("<tr>") + cell(mark(difference)) + cell(difference.path) +
+                    cell(difference.container ? QStringLiteral("(container)") : difference.label) +
+                    cell(field) + cell(difference.a) + cell(difference.b) +
+                    cell(hiddenNote(difference)) + QStringLiteral("</tr>\n"));
     }
     return page + QStringLiteral("</table></body></html>\n");
 }

@@ -53,7 +53,10 @@ QString FieldsToCorrect::listText() const
 {
     QString text = QStringLiteral("<H3>Исправить cледующий поля:<BR>");
     for (const Entry& entry : m_Entries)
-        text += entry.group + QStringLiteral(" :: ") + entry.field + QStringLiteral("<BR>");
+        // A whole string appends with geometric growth; a builder would
+        // reserve the exact size and copy the list again for every entry.
+        text +=
+            QString(entry.group + QStringLiteral(" :: ") + entry.field + QStringLiteral("<BR>"));
     return text + QStringLiteral("</H3>");
 }
 

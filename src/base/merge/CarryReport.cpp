@@ -55,7 +55,10 @@ QString CarryReport::text() const
 {
     QString text = summary() + QLatin1Char('\n');
     for (const Line& line : m_Lines)
-        text += lineText(line) + QLatin1Char('\n');
+        // Appended as a whole string, whose append grows the capacity
+        // geometrically: a string builder appended in place reserves the
+        // exact size and copies the text again for every line.
+        text += QString(lineText(line) + QLatin1Char('\n'));
     return text;
 }
 
@@ -70,7 +73,7 @@ QString CarryReport::html(const QString& title) const
                    QStringLiteral("</p>\n<table border=\"1\" cellpadding=\"2\"><tr><th>Outcome</th>"
                                   "<th>Container</th><th>Setting</th><th>Detail</th></tr>\n");
     for (const Line& line : m_Lines)
-        page += QStringLiteral("<tr>") + cell(line.outcome) + cell(line.path) + cell(line.label) +
-                cell(line.detail) + QStringLiteral("</tr>\n");
+        page += QString(QStringLiteral("<tr>") + cell(line.outcome) + cell(line.path) +
+                        cell(line.label) + cell(line.detail) + QStringLiteral("</tr>\n"));
     return page + QStringLiteral("</table></body></html>\n");
 }

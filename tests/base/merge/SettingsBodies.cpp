@@ -21,8 +21,7 @@ QByteArray container(const char* name, const QByteArray& settings)
     return QByteArray("<container name=\"") + name + "\">" + settings + "</container>";
 }
 
-QByteArray withItems(const char* name, const char* type, const char* value,
-                     const QStringList& keys)
+QByteArray withItems(const char* name, const char* type, const char* value, const QStringList& keys)
 {
     QByteArray items;
     for (const QString& key : keys)
