@@ -10,7 +10,7 @@ class CarryCommand : public ToolCommand
 {
 public:
     QString name() const override { return QStringLiteral("carry"); }
-    QString arguments() const override { return QStringLiteral("FROM ONTO -o OUT"); }
+    QString arguments() const override { return QStringLiteral("[--html PAGE] FROM ONTO -o OUT"); }
     QString summary() const override;
     QString help() const override;
     ExitCode run(const QStringList& args, QTextStream& out, QTextStream& err) override;

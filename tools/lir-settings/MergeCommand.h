@@ -10,7 +10,10 @@ class MergeCommand : public ToolCommand
 {
 public:
     QString name() const override { return QStringLiteral("merge"); }
-    QString arguments() const override { return QStringLiteral("BASE OURS THEIRS -o OUT"); }
+    QString arguments() const override
+    {
+        return QStringLiteral("[--html PAGE] (-o OUT | --git) BASE OURS THEIRS");
+    }
     QString summary() const override;
     QString help() const override;
     ExitCode run(const QStringList& args, QTextStream& out, QTextStream& err) override;
