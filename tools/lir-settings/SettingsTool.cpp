@@ -22,7 +22,14 @@ void SettingsTool::printUsage(QTextStream& stream)
                              "Commands:\n");
     for (const auto& command : ToolCommand::all()) {
         const QString synopsis = command->name() + QLatin1Char(' ') + command->arguments();
-        stream << "  " << synopsis.leftJustified(22) << ' ' << command->summary() << '\n';
+        const int column = 22;
+        // A long synopsis takes a line of its own, so that the summaries
+        // stand in one column.
+        if (synopsis.size() > column)
+            stream << "  " << synopsis << '\n' << QString(column + 2, QLatin1Char(' '));
+        else
+            stream << "  " << synopsis.leftJustified(column);
+        stream << ' ' << command->summary() << '\n';
     }
     stream << "\n"
               "Options:\n"
