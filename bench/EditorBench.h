@@ -38,6 +38,9 @@ private:
     bool click(Figures& figures);
     bool save(Figures& figures);
     bool check(Figures& figures, QString& error);
+    bool carry(Figures& figures, QString& error);
+    bool settingsTool(const QStringList& arguments, const QByteArray& text, int parses,
+                      Figures& figures, QString& error);
     bool reportHtml(Figures& figures);
     bool reportPdf(Figures& figures);
     bool link(bool write, int baud, Figures& figures, QString& error);
