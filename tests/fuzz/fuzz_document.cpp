@@ -6,7 +6,6 @@
 
 #include "app/MainWindow.h"
 #include "document/LoadedDocument.h"
-#include "document/SymbolTable.h"
 #include "document/XMLWork.h"
 #include "merge/SettingsCarry.h"
 #include "merge/SettingsMerge.h"
@@ -25,13 +24,6 @@ bool loaded(LoadedDocument& document, const QByteArray& text)
     return document.load(text, parsed) == LoadedDocument::Result::Loaded;
 }
 
-SymbolTable symbolsOf(const LoadedDocument& document)
-{
-    SymbolTable symbols;
-    symbols.loadSymbols(document.document().documentElement());
-    return symbols;
-}
-
 // Each carry writes into its target, so each starts from fresh loads.
 void carryAndMerge(const QByteArray& text)
 {
@@ -39,15 +31,15 @@ void carryAndMerge(const QByteArray& text)
     LoadedDocument standard;
     if (!loaded(fuzzed, text) || !loaded(standard, g_Default))
         return;
-    SettingsCarry::carry(fuzzed.model(), standard.model(), symbolsOf(standard));
+    SettingsCarry::carry(fuzzed.model(), standard);
     standard.text();
-    SettingsCarry::carry(standard.model(), fuzzed.model(), symbolsOf(fuzzed));
+    SettingsCarry::carry(standard.model(), fuzzed);
     fuzzed.text();
     LoadedDocument base;
     LoadedDocument theirs;
     if (!loaded(base, g_Default) || !loaded(theirs, text))
         return;
-    SettingsMerge::merge(base.model(), standard.model(), theirs.model(), symbolsOf(theirs));
+    SettingsMerge::merge(base.model(), standard.model(), theirs);
     theirs.text();
 }
 } // namespace

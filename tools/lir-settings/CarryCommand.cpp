@@ -2,7 +2,6 @@
 
 #include "dialogs/PrintingDialogs.h"
 #include "document/LoadedDocument.h"
-#include "document/SymbolTable.h"
 #include "merge/SettingsCarry.h"
 #include "tools/lir-settings/CarryOutput.h"
 #include "tools/lir-settings/CommandArguments.h"
@@ -87,9 +86,7 @@ ExitCode CarryCommand::run(const QStringList& args, QTextStream& out, QTextStrea
         if (!DocumentSource::load(sources.at(i), documents[i], err))
             return ExitCode::Error;
     }
-    const LoadedDocument& onto = documents[1];
-    SymbolTable symbols;
-    symbols.loadSymbols(onto.document().documentElement());
-    const CarryReport report = SettingsCarry::carry(documents[0].model(), onto.model(), symbols);
-    return CarryOutput::finish(name(), onto, report, arguments.value(output), html, out, err);
+    const CarryReport report = SettingsCarry::carry(documents[0].model(), documents[1]);
+    return CarryOutput::finish(name(), documents[1], report, arguments.value(output), html, out,
+                               err);
 }

@@ -2,12 +2,12 @@
 
 #include "dialogs/PrintingDialogs.h"
 #include "document/DifferenceReport.h"
+#include "document/LoadedDocument.h"
 #include "document/SettingsComparison.h"
 #include "tools/lir-settings/CommandArguments.h"
 #include "tools/lir-settings/DocumentSource.h"
 #include "tools/lir-settings/ToolOutput.h"
 
-#include <QDomDocument>
 #include <QTextStream>
 
 LIR_TOOL_COMMAND(DiffCommand)
@@ -84,12 +84,10 @@ QString DiffCommand::help() const
 
 bool DiffCommand::snapshotOf(const QString& source, SettingsModel& snapshot, QTextStream& err)
 {
-    QByteArray text;
-    QDomDocument document;
-    if (!DocumentSource::read(source, text, err) ||
-        !DocumentSource::parse(DocumentSource::name(source), text, document, err))
+    LoadedDocument loaded;
+    if (!DocumentSource::load(source, loaded, err))
         return false;
-    snapshot = SettingsModel::of(document);
+    snapshot = loaded.model();
     return true;
 }
 

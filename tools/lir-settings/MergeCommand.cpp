@@ -2,7 +2,6 @@
 
 #include "dialogs/PrintingDialogs.h"
 #include "document/LoadedDocument.h"
-#include "document/SymbolTable.h"
 #include "merge/SettingsMerge.h"
 #include "tools/lir-settings/CarryOutput.h"
 #include "tools/lir-settings/CommandArguments.h"
@@ -89,10 +88,7 @@ ExitCode MergeCommand::run(const QStringList& args, QTextStream& out, QTextStrea
         if (!DocumentSource::load(sources.at(i), documents[i], err))
             return ExitCode::Error;
     }
-    const LoadedDocument& theirs = documents[2];
-    SymbolTable symbols;
-    symbols.loadSymbols(theirs.document().documentElement());
     const CarryReport report =
-        SettingsMerge::merge(documents[0].model(), documents[1].model(), theirs.model(), symbols);
-    return CarryOutput::finish(name(), theirs, report, output, html, out, err);
+        SettingsMerge::merge(documents[0].model(), documents[1].model(), documents[2]);
+    return CarryOutput::finish(name(), documents[2], report, output, html, out, err);
 }

@@ -44,3 +44,10 @@ QString LoadedDocument::modelName() const
 {
     return modelNameOf(formatVersion());
 }
+
+SymbolTable LoadedDocument::symbols() const
+{
+    SymbolTable table;
+    table.loadSymbols(m_Document.documentElement());
+    return table;
+}

@@ -3,6 +3,7 @@
 #include "document/DocumentParser.h"
 #include "document/DocumentText.h"
 #include "document/SettingsModel.h"
+#include "document/SymbolTable.h"
 
 #include <QByteArray>
 #include <QDomDocument>
@@ -30,6 +31,8 @@ public:
 
     const QDomDocument& document() const { return m_Document; }
     const SettingsModel& model() const { return m_Model; }
+    // The document's symbols, which decide the letters its strings take.
+    SymbolTable symbols() const;
     // The settings version as the editor keeps it: the low byte of the
     // document element's formatVerMaj, 255 when that element is no
     // lir1Settings.

@@ -14,4 +14,6 @@ public:
     // `text` itself, or its first kShownLength characters followed by
     // "… (N characters)".
     static QString shortened(const QString& text);
+    // shortened(text) in double quotes.
+    static QString quoted(const QString& text);
 };

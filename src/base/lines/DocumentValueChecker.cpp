@@ -17,14 +17,9 @@
 namespace {
 const QString kValue = QStringLiteral("value");
 
-QString quoted(const QString& text)
-{
-    return QLatin1Char('"') + MessageValue::shortened(text) + QLatin1Char('"');
-}
-
 QString valueText(const QString& value)
 {
-    return QStringLiteral("value ") + quoted(value);
+    return QStringLiteral("value ") + MessageValue::quoted(value);
 }
 
 QStringList itemKeys(const QDomElement& signal)
@@ -104,9 +99,10 @@ QString flagsProblem(const QDomElement& signal, const QString& value)
     for (int i = 0; i < keys.size() && i < tokens.size(); ++i) {
         if (!isItemToken(tokens.at(i), keys.at(i))) {
             return valueText(value) + QStringLiteral(": token ") + QString::number(i + 1) +
-                   QStringLiteral(" ") + quoted(tokens.at(i).toString()) +
-                   QStringLiteral(" is not ") + quoted(keys.at(i) + QStringLiteral(":0")) +
-                   QStringLiteral(" or ") + quoted(keys.at(i) + QStringLiteral(":1"));
+                   QStringLiteral(" ") + MessageValue::quoted(tokens.at(i).toString()) +
+                   QStringLiteral(" is not ") +
+                   MessageValue::quoted(keys.at(i) + QStringLiteral(":0")) +
+                   QStringLiteral(" or ") + MessageValue::quoted(keys.at(i) + QStringLiteral(":1"));
         }
     }
     if (tokens.size() != keys.size()) {
@@ -220,8 +216,8 @@ QString DocumentValueChecker::stringProblem(const QDomElement& signal, const QSt
         QString character = QString::fromUcs4(&codePoint, 1);
         int position = 0;
         if (validator->validate(character, position) == QValidator::Invalid) {
-            return valueText(value) + QStringLiteral(" holds ") + quoted(character) +
-                   QStringLiteral(", which letters ") + quoted(letters) +
+            return valueText(value) + QStringLiteral(" holds ") + MessageValue::quoted(character) +
+                   QStringLiteral(", which letters ") + MessageValue::quoted(letters) +
                    QStringLiteral(" does not admit");
         }
     }

@@ -1,5 +1,6 @@
 #include "merge/SettingsCarry.h"
 
+#include "document/LoadedDocument.h"
 #include "document/MessageValue.h"
 #include "document/SettingsMatch.h"
 #include "document/SettingsModel.h"
@@ -17,9 +18,10 @@ QString itemText(const ValueCarry::LoneItem& item)
 }
 } // namespace
 
-CarryReport SettingsCarry::carry(const SettingsModel& from, const SettingsModel& onto,
-                                 const SymbolTable& ontoSymbols)
+CarryReport SettingsCarry::carry(const SettingsModel& from, LoadedDocument& target)
 {
+    const SettingsModel& onto = target.model();
+    const SymbolTable ontoSymbols = target.symbols();
     CarryReport report;
     report.declare({kCarried, kKept, kRefused, kDropped});
     const SettingsMatch match(from, onto);

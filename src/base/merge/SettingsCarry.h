@@ -3,8 +3,8 @@
 #include "merge/CarryReport.h"
 #include "merge/ValueCarry.h"
 
+class LoadedDocument;
 class SettingsModel;
-class SymbolTable;
 
 // Carries the values of one settings document (FROM) into another (ONTO),
 // setting by matching setting, as a firmware update needs them carried into
@@ -16,11 +16,10 @@ class SymbolTable;
 class SettingsCarry
 {
 public:
-    // Writes into the elements of `onto`'s document; `ontoSymbols` are its
-    // symbols. The report counts carried, kept, refused and dropped, and
-    // lists each refused and dropped setting and flags item.
-    static CarryReport carry(const SettingsModel& from, const SettingsModel& onto,
-                             const SymbolTable& ontoSymbols);
+    // Writes into `onto`'s document, whose symbols decide the letters its
+    // strings take. The report counts carried, kept, refused and dropped,
+    // and lists each refused and dropped setting and flags item.
+    static CarryReport carry(const SettingsModel& from, LoadedDocument& onto);
 
     // The lines of one carried value: its refusal and its flags items that
     // one side lacks.

@@ -1,9 +1,11 @@
 #include "merge/SettingsMerge.h"
 
+#include "document/LoadedDocument.h"
 #include "document/MessageValue.h"
 #include "document/SettingsComparison.h"
 #include "document/SettingsMatch.h"
 #include "document/SettingsModel.h"
+#include "document/SymbolTable.h"
 #include "merge/SettingsCarry.h"
 #include "merge/ValueCarry.h"
 
@@ -22,7 +24,7 @@ QString quoted(const Setting* setting)
 {
     if (!setting)
         return QStringLiteral("(none)");
-    return QLatin1Char('"') + MessageValue::shortened(setting->value) + QLatin1Char('"');
+    return MessageValue::quoted(setting->value);
 }
 
 // Whether `side` changed the value of `base`; a setting BASE lacks is a
@@ -101,7 +103,7 @@ private:
     const SettingsModel& m_Base;
     const SettingsModel& m_Ours;
     const SettingsModel& m_Theirs;
-    const SymbolTable& m_Symbols;
+    const SymbolTable m_Symbols;
     const SettingsMatch m_BaseTheirs;
     const SettingsMatch m_OursTheirs;
     const SettingsMatch m_BaseOurs;
@@ -110,7 +112,7 @@ private:
 } // namespace
 
 CarryReport SettingsMerge::merge(const SettingsModel& base, const SettingsModel& ours,
-                                 const SettingsModel& theirs, const SymbolTable& theirsSymbols)
+                                 LoadedDocument& theirs)
 {
-    return Merger(base, ours, theirs, theirsSymbols).run();
+    return Merger(base, ours, theirs.model(), theirs.symbols()).run();
 }

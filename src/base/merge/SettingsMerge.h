@@ -2,8 +2,8 @@
 
 #include "merge/CarryReport.h"
 
+class LoadedDocument;
 class SettingsModel;
-class SymbolTable;
 
 // A three-way merge of settings documents: the changes OURS made to BASE
 // and those THEIRS made, setting by matching setting, with the structure
@@ -22,8 +22,8 @@ class SymbolTable;
 class SettingsMerge
 {
 public:
-    // Writes into the elements of `theirs`'s document; `theirsSymbols` are
-    // its symbols.
+    // Writes into `theirs`'s document, whose symbols decide the letters its
+    // strings take.
     static CarryReport merge(const SettingsModel& base, const SettingsModel& ours,
-                             const SettingsModel& theirs, const SymbolTable& theirsSymbols);
+                             LoadedDocument& theirs);
 };

@@ -39,8 +39,8 @@ ValueCarry::Result ValueCarry::carry(const Setting& from, const Setting& onto,
         if (from.value == onto.value)
             return result;
         result.outcome = Outcome::Refused;
-        result.reason = QStringLiteral("value \"") + MessageValue::shortened(from.value) +
-                        QStringLiteral("\" is of another kind: ") + typeLineWord(from.kind) +
+        result.reason = QStringLiteral("value ") + MessageValue::quoted(from.value) +
+                        QStringLiteral(" is of another kind: ") + typeLineWord(from.kind) +
                         QStringLiteral(", here ") + typeLineWord(onto.kind);
         return result;
     }

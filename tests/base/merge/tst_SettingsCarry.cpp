@@ -1,7 +1,6 @@
 #include "SettingsBodies.h"
 #include "common/TestRegistry.h"
 #include "document/LoadedDocument.h"
-#include "document/SymbolTable.h"
 #include "merge/SettingsCarry.h"
 
 #include <QTest>
@@ -95,10 +94,7 @@ private slots:
         LoadedDocument ontoDocument;
         QCOMPARE(fromDocument.load(document(from)), LoadedDocument::Result::Loaded);
         QCOMPARE(ontoDocument.load(document(onto, "2")), LoadedDocument::Result::Loaded);
-        SymbolTable symbols;
-        symbols.loadSymbols(ontoDocument.document().documentElement());
-        const CarryReport carried =
-            SettingsCarry::carry(fromDocument.model(), ontoDocument.model(), symbols);
+        const CarryReport carried = SettingsCarry::carry(fromDocument.model(), ontoDocument);
         QCOMPARE(carried.text(), report);
         QCOMPARE(valuesOf(ontoDocument), values.join(QLatin1Char('|')));
     }
@@ -118,8 +114,7 @@ private slots:
                      container("C", signal("N", "number", "7") + signal("b", "bit", "1")))),
                  LoadedDocument::Result::Loaded);
         QCOMPARE(target.load(onto), LoadedDocument::Result::Loaded);
-        SymbolTable symbols;
-        QCOMPARE(SettingsCarry::carry(from.model(), target.model(), symbols).countOf("carried"), 2);
+        QCOMPARE(SettingsCarry::carry(from.model(), target).countOf("carried"), 2);
         LoadedDocument expected;
         QByteArray edited = onto;
         edited.replace("value=\"1\"", "value=\"7\"")

@@ -1,7 +1,6 @@
 #include "SettingsBodies.h"
 #include "common/TestRegistry.h"
 #include "document/LoadedDocument.h"
-#include "document/SymbolTable.h"
 #include "merge/SettingsMerge.h"
 
 #include <QTest>
@@ -67,9 +66,8 @@ private slots:
         const QByteArray bodies[3] = {base, ours, theirs};
         for (int i = 0; i < 3; ++i)
             QCOMPARE(sides[i].load(document(bodies[i])), LoadedDocument::Result::Loaded);
-        SymbolTable symbols;
         const CarryReport merged =
-            SettingsMerge::merge(sides[0].model(), sides[1].model(), sides[2].model(), symbols);
+            SettingsMerge::merge(sides[0].model(), sides[1].model(), sides[2]);
         QCOMPARE(merged.text(), report);
         QCOMPARE(valuesOf(sides[2]), values);
     }
